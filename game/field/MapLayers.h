@@ -1,0 +1,43 @@
+#pragma once
+// The world: the terrain map read from map.dat (never written) and the event
+// layer that play changes and saves keep.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace zanbora {
+
+constexpr int kTerrainColumns = 140;
+constexpr int kTerrainRows = 506;
+constexpr size_t kMapFileSize = size_t(kTerrainColumns) * kTerrainRows;  // 70,840 bytes
+constexpr int kEventColumns = 101;
+constexpr int kEventRows = 600;  // the save's map block reaches row 590
+
+struct MapLayers {
+    std::vector<uint8_t> terrain = std::vector<uint8_t>(kMapFileSize, 0);
+    std::vector<int16_t> events = std::vector<int16_t>(size_t(kEventColumns) * kEventRows, 0);
+
+    // Cells outside the map read as 0 (a wall) and writes there are dropped.
+    int terrainAt(int x, int y) const {
+        if (x < 0 || y < 0 || x >= kTerrainColumns || y >= kTerrainRows) return 0;
+        return terrain[size_t(y) * kTerrainColumns + size_t(x)];
+    }
+    int eventAt(int x, int y) const {
+        if (x < 0 || y < 0 || x >= kEventColumns || y >= kEventRows) return 0;
+        return events[size_t(y) * kEventColumns + size_t(x)];
+    }
+    void setEvent(int x, int y, int code) {
+        if (x < 0 || y < 0 || x >= kEventColumns || y >= kEventRows) return;
+        events[size_t(y) * kEventColumns + size_t(x)] = int16_t(code);
+    }
+};
+
+// Reads map.dat into the terrain layer. On failure returns false and says why
+// in `problem` (missing, unreadable, or not 70,840 bytes); the layer is untouched.
+bool LoadTerrainFile(const std::string& path, MapLayers& map, std::string& problem);
+
+// Applies the new-game item list (lines "x,y,code") to the event layer.
+// Returns false when the file cannot be read; malformed lines are skipped.
+bool ApplyItemList(const std::string& path, MapLayers& map);
+
+}  // namespace zanbora

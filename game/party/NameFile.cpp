@@ -1,0 +1,41 @@
+#include "game/party/NameFile.h"
+
+#include <algorithm>
+#include <fstream>
+#include <sstream>
+
+#include "game/shell/TextCodec.h"
+
+namespace zanbora {
+
+static void TrimLineEnd(std::string& line) {
+    while (!line.empty() && (line.back() == '\r' || line.back() == '\n')) line.pop_back();
+}
+
+bool ReadNameFile(const std::string& path, NameFile& out) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    std::string nameLine, skipLine;
+    if (!std::getline(in, nameLine)) return false;
+    std::getline(in, skipLine);
+    TrimLineEnd(nameLine);
+    TrimLineEnd(skipLine);
+    NameFile read;
+    read.name = Cp932ToUtf8(nameLine);
+    std::istringstream number(skipLine);
+    int skip = 1;
+    // A hand-edited file must not make every frame seconds long.
+    if (number >> skip && skip >= 1) read.drawSkip = std::min(skip, kMaxDrawSkip);
+    out = read;
+    return true;
+}
+
+bool WriteNameFile(const std::string& path, const NameFile& in) {
+    std::string name;
+    if (!Utf8ToCp932(in.name, name)) return false;
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << name << "\r\n" << in.drawSkip << "\r\n";
+    return bool(out);
+}
+
+}  // namespace zanbora

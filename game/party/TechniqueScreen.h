@@ -1,0 +1,9 @@
+#pragma once
+namespace zanbora {
+
+struct Game;
+
+// The technique screen: choose the special technique battle uses.
+void WzS(Game& game);
+
+}  // namespace zanbora

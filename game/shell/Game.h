@@ -1,0 +1,100 @@
+#pragma once
+// Everything the running game knows, in one object made of the records the
+// subsystems own. The procedures keep the game's names (man, MOVEN, btl, ...)
+// and work on it; a test builds a fresh Game.
+#include <cmath>
+#include <string>
+
+#include "game/battle/BattleState.h"
+#include "game/battle/Monster.h"
+#include "game/field/MapLayers.h"
+#include "game/party/Player.h"
+#include "game/shell/Input.h"
+#include "game/shell/JoyPad.h"
+#include "game/shell/Random.h"
+#include "game/shell/Sheets.h"
+#include "game/shell/Surface.h"
+#include "game/story/Music.h"
+#include "platform/Platform.h"
+
+namespace zanbora {
+
+// Frame clock and the shared 0-1-2-1 animation phase.
+struct FrameClock {
+    int64_t LastTick = 0;
+    int AnimPhase = 0;
+    int AnimStep = 1;
+    int DrawSkip = 1;
+};
+
+// The hero on the field between frames.
+struct FieldState {
+    int Facing = 0;  // 0 up, 1 right, 2 down, 3 left
+    double StepX = 0;
+    // The menu cursor and the field's vertical step are one variable: the
+    // field clears its step before opening a menu, so every menu starts at 0.
+    double StepY = 0;
+    double& Cursor = StepY;
+    int LastCellX = 0, LastCellY = 0;
+    double EncounterSteps = 0;
+    int AmbientPhase = 0, AmbientStep = 1;
+    int WalkFrame = 1, WalkStep = 1;
+    int Moved = 0;
+    int FieldCounter = 0;
+    int CellEvent = 0;
+    double SinTab[81] = {};
+    double CosTab[81] = {};
+
+    FieldState() = default;
+    FieldState(const FieldState&) = delete;
+    FieldState& operator=(const FieldState&) = delete;
+};
+
+// The start screen's controls, as far as the rest of the game reads them.
+struct StartScreen {
+    std::string Text1;        // hero name box
+    int check1 = 1;           // draw-skip slider
+    bool Check2 = false;      // full screen
+    bool visible = false;
+};
+
+// The display mode before full-screen play, put back at the end.
+struct DisplayState {
+    int SavedWidth = 0, SavedHeight = 0, SavedBits = 0, SavedFrequency = 0;
+    int FullScreen = 0;
+};
+
+struct Game {
+    Game(Platform& platform, std::string appDir);
+    Game(const Game&) = delete;
+    Game& operator=(const Game&) = delete;
+
+    Platform& platform;
+    std::string AppDir;
+
+    std::string GameState = "MOVE";
+    bool MainLoopRunning = false;
+    KeyFlags keys;
+    JoyPadState joy;
+    FrameClock clock;
+    FieldState field;
+    Player player;
+    Monster monster;
+    BattleState battle;
+    MapLayers map;
+    MusicState music;
+    StartScreen start;
+    DisplayState display;
+    Random rng;
+
+    Surface Pic{512, 350};
+    Sheets sheets;
+
+    double Rnd() { return rng.next(); }
+    int64_t now() { return platform.ticks(); }
+};
+
+// Int(x) of the game: the floor.
+inline int Int(double x) { return int(std::floor(x)); }
+
+}  // namespace zanbora

@@ -1,0 +1,96 @@
+#include "game/shell/JoyPad.h"
+
+#include "game/shell/Game.h"
+
+namespace zanbora {
+
+static constexpr int32_t kDeadZone = 10000;
+
+void InitJoystickWith(Game& game, const PadPortApi& api) {
+    JoyPadState& joy = game.joy;
+    joy.api = api;
+    joy.JoyPresent = false;
+    if (!api.complete()) return;
+    for (int port = 0; port <= 1; ++port) {
+        if (api.CheckJoy(game.platform.windowHandle(), port) == 0) {
+            joy.JoyPort = port;
+            joy.JoyPresent = true;
+            return;
+        }
+    }
+}
+
+void InitJoystick(Game& game) {
+    game.joy.library = game.platform.openLibrary(game.AppDir + "/libPadPort.so");
+    PadPortApi api;
+    if (LoadedLibrary* lib = game.joy.library.get()) {
+        api.CheckJoy = reinterpret_cast<decltype(api.CheckJoy)>(lib->symbol("CheckJoy"));
+        api.GetJoyAxis = reinterpret_cast<decltype(api.GetJoyAxis)>(lib->symbol("GetJoyAxis"));
+        api.GetJoyButton = reinterpret_cast<decltype(api.GetJoyButton)>(lib->symbol("GetJoyButton"));
+    }
+    InitJoystickWith(game, api);
+}
+
+void ReadJoystick(Game& game, int32_t& x, int32_t& y, bool& button1, bool& button2) {
+    JoyPadState& joy = game.joy;
+    uint32_t ax = uint32_t(x), ay = uint32_t(y), az = 0;
+    if (joy.api.GetJoyAxis(joy.JoyPort, &ax, &ay, &az) == -1) {
+        joy.JoyPresent = false;  // unplugged: no more polling
+    } else {
+        x = int32_t(ax);
+        y = int32_t(ay);
+    }
+    if (joy.JoyCentreX == 0) {
+        joy.JoyCentreX = x;
+        joy.JoyCentreY = y;
+    }
+    uint8_t buttons[8] = {};
+    if (joy.api.GetJoyButton(joy.JoyPort, buttons, 8) == -1) {
+        // A stick that cannot be read counts as centred with nothing pressed;
+        // reading it as (0, 0) would hold up-left until the keys were pressed.
+        x = joy.JoyCentreX;
+        y = joy.JoyCentreY;
+    }
+    button1 = buttons[0] == 1;
+    button2 = buttons[1] == 1;
+}
+
+// One direction of the stick: pressed past the dead zone sets it; let go,
+// it releases the direction even when a key had set it.
+static void FoldDirection(Game& game, int index, bool exceeded) {
+    if (exceeded) {
+        game.joy.PadState[index] = true;
+    } else if (game.joy.PadState[index]) {
+        game.joy.PadState[index] = false;
+        game.keys.KeyState[index] = false;
+    }
+}
+
+// A button sets its flag once per press; holding it does not set it again.
+static void FoldButton(bool pressed, bool& previous, bool& flag) {
+    if (pressed && !previous) {
+        flag = true;
+        previous = true;
+    } else if (!pressed && previous) {
+        previous = false;
+        flag = false;
+    }
+}
+
+void PollJoystick(Game& game) {
+    JoyPadState& joy = game.joy;
+    joy.JoyX = joy.JoyCentreX;
+    joy.JoyY = joy.JoyCentreY;
+    if (!joy.JoyPresent) return;
+    bool b1 = false, b2 = false;
+    ReadJoystick(game, joy.JoyX, joy.JoyY, b1, b2);
+    FoldDirection(game, 2, joy.JoyX > joy.JoyCentreX + kDeadZone);
+    FoldDirection(game, 0, joy.JoyX < joy.JoyCentreX - kDeadZone);
+    FoldDirection(game, 3, joy.JoyY > joy.JoyCentreY + kDeadZone);
+    FoldDirection(game, 1, joy.JoyY < joy.JoyCentreY - kDeadZone);
+    for (int i = 0; i < 4; ++i) game.keys.KeyState[i] = game.keys.KeyState[i] || joy.PadState[i];
+    FoldButton(b1, joy.PadBtnPrev[1], game.keys.KeyAct);
+    FoldButton(b2, joy.PadBtnPrev[2], game.keys.KeyDecide);
+}
+
+}  // namespace zanbora

@@ -1,0 +1,40 @@
+#pragma once
+// The joystick, read through the PadPort library and folded into the same
+// key flags as the keyboard.
+#include <cstdint>
+#include <memory>
+
+#include "platform/Platform.h"
+
+namespace zanbora {
+
+struct Game;
+
+// The three calls of libPadPort.so.
+struct PadPortApi {
+    int32_t (*CheckJoy)(intptr_t window, int32_t selector) = nullptr;
+    int32_t (*GetJoyAxis)(int32_t selector, uint32_t* x, uint32_t* y, uint32_t* z) = nullptr;
+    int32_t (*GetJoyButton)(int32_t selector, uint8_t* buttons, int32_t count) = nullptr;
+    bool complete() const { return CheckJoy && GetJoyAxis && GetJoyButton; }
+};
+
+struct JoyPadState {
+    bool PadState[4] = {false, false, false, false};
+    bool PadBtnPrev[3] = {false, false, false};  // 1 and 2 used
+    bool JoyPresent = false;
+    int JoyPort = 0;
+    int32_t JoyX = 0, JoyY = 0;
+    int32_t JoyCentreX = 0, JoyCentreY = 0;
+    PadPortApi api;
+    std::unique_ptr<LoadedLibrary> library;
+};
+
+// Loads libPadPort.so from the game folder (a missing library means no
+// joystick) and asks ports 0 and 1 whether a joystick answers.
+void InitJoystick(Game& game);
+// Same, with the calls given directly (tests use a fake joystick).
+void InitJoystickWith(Game& game, const PadPortApi& api);
+void ReadJoystick(Game& game, int32_t& x, int32_t& y, bool& button1, bool& button2);
+void PollJoystick(Game& game);
+
+}  // namespace zanbora

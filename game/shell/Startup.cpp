@@ -1,0 +1,76 @@
+#include "game/shell/Startup.h"
+
+#include <cmath>
+#include <filesystem>
+
+#include "game/field/MapLayers.h"
+#include "game/party/NameFile.h"
+#include "game/party/Player.h"
+#include "game/party/StartScreen.h"
+#include "game/shell/Game.h"
+#include "game/shell/JoyPad.h"
+#include "game/shell/Sheets.h"
+#include "game/shell/Shutdown.h"
+#include "game/shell/Title.h"
+#include "platform/AppDir.h"
+
+namespace zanbora {
+
+static void FillCircleTables(FieldState& field) {
+    constexpr double kDegree = 3.14159265358979323846 / 180.0;
+    for (int k = 1; k <= 80; ++k) {
+        field.SinTab[k] = std::sin(k * 4.5 * kDegree);
+        field.CosTab[k] = std::cos(k * 4.5 * kDegree);
+    }
+}
+
+static void SetNewGameValues(Game& game) {
+    game.clock.AnimStep = 1;
+    game.clock.AnimPhase = 0;
+    FieldState& field = game.field;
+    field.AmbientStep = 1;
+    field.AmbientPhase = 0;
+    field.WalkStep = 1;
+    field.WalkFrame = 1;
+    field.FieldCounter = 0;
+    SetNewHeroDefaults(game.player);
+    game.GameState = "MOVE";
+    game.monster.Id = 2;
+}
+
+void LoadGameData(Game& game) {
+    std::string problem;
+    std::string mapPath = ResolveGamePath(game.AppDir, "\\map.dat");
+    if (!LoadTerrainFile(mapPath, game.map, problem)) {
+        game.platform.messageBox("マップファイル " + mapPath + " が" + problem + "。\nゲームを再インストールしてください。",
+                                 "ザンボラ戦記", MessageBoxKind::Ok);
+        throw ProgramEnd{2};
+    }
+    InitJoystick(game);
+    FillCircleTables(game.field);
+    game.rng.seed(uint32_t(game.now()));
+    SetNewGameValues(game);
+    LoadSheets(game);
+    std::error_code ignored;
+    std::filesystem::create_directories(game.AppDir + "/saves", ignored);
+    game.Pic.fontSize = 15;
+    NameFile names;
+    if (ReadNameFile(ResolveGamePath(game.AppDir, "\\name.ini"), names)) {
+        game.start.Text1 = names.name;
+        game.start.check1 = names.drawSkip;
+    } else {
+        game.start.Text1 = "偽マメ";
+        game.start.check1 = 1;
+    }
+    game.clock.DrawSkip = game.start.check1;
+}
+
+void Form_Load(Game& game) {
+    game.clock.LastTick = game.now();
+    if (!game.platform.acquireSingleInstance()) throw ProgramEnd{0};
+    LoadGameData(game);
+    Demo(game);
+    ShowStartScreen(game);
+}
+
+}  // namespace zanbora

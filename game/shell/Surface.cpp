@@ -1,0 +1,113 @@
+#include "game/shell/Surface.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace zanbora {
+
+uint32_t QBColor(int index) {
+    static constexpr uint32_t kPalette[16] = {
+        0x000000, 0x000080, 0x008000, 0x008080, 0x800000, 0x800080, 0x808000, 0xC0C0C0,
+        0x808080, 0x0000FF, 0x00FF00, 0x00FFFF, 0xFF0000, 0xFF00FF, 0xFFFF00, 0xFFFFFF,
+    };
+    return kPalette[index & 15];
+}
+
+void Surface::ensureSize(int w, int h) {
+    if (w <= width() && h <= height()) return;
+    Pixels grown(std::max(w, width()), std::max(h, height()));
+    for (int y = 0; y < height(); ++y)
+        for (int x = 0; x < width(); ++x) grown.at(x, y) = pixels_.at(x, y);
+    pixels_ = std::move(grown);
+}
+
+void Surface::blt(int x, int y, int w, int h, const Surface& src, int sx, int sy, Rop rop) {
+    // Clip to the destination; the source side reads black outside.
+    int x0 = std::max(0, -x), y0 = std::max(0, -y);
+    int x1 = std::min(w, width() - x), y1 = std::min(h, height() - y);
+    for (int j = y0; j < y1; ++j) {
+        uint32_t* out = &pixels_.at(x + x0, y + j);
+        for (int i = x0; i < x1; ++i, ++out) {
+            uint32_t s = src.at(sx + i, sy + j);
+            switch (rop) {
+                case Rop::Copy: *out = s; break;
+                case Rop::And: *out &= s; break;
+                case Rop::Or: *out |= s; break;
+                case Rop::Xor: *out ^= s; break;
+            }
+        }
+    }
+}
+
+void Surface::stretch(int dx, int dy, int dw, int dh, const Surface& src, int sx, int sy, int sw, int sh) {
+    if (dw <= 0 || dh <= 0) return;
+    for (int j = std::max(0, -dy); j < dh && dy + j < height(); ++j) {
+        int srcY = sy + int(int64_t(j) * sh / dh);
+        for (int i = std::max(0, -dx); i < dw && dx + i < width(); ++i) {
+            int srcX = sx + int(int64_t(i) * sw / dw);
+            pixels_.at(dx + i, dy + j) = src.at(srcX, srcY);
+        }
+    }
+}
+
+void Surface::rect(int x1, int y1, int x2, int y2, uint32_t colour) {
+    line(x1, y1, x2, y1, colour);
+    line(x1, y2, x2, y2, colour);
+    line(x1, y1, x1, y2, colour);
+    line(x2, y1, x2, y2, colour);
+}
+
+void Surface::fillRect(int x1, int y1, int x2, int y2, uint32_t colour) {
+    if (x1 > x2) std::swap(x1, x2);
+    if (y1 > y2) std::swap(y1, y2);
+    x1 = std::max(x1, 0), y1 = std::max(y1, 0);
+    x2 = std::min(x2, width() - 1), y2 = std::min(y2, height() - 1);
+    for (int y = y1; y <= y2; ++y) std::fill(&pixels_.at(x1, y), &pixels_.at(x1, y) + std::max(0, x2 - x1 + 1), colour);
+}
+
+void Surface::line(int x1, int y1, int x2, int y2, uint32_t colour) {
+    int dx = std::abs(x2 - x1), dy = -std::abs(y2 - y1);
+    int stepX = x1 < x2 ? 1 : -1, stepY = y1 < y2 ? 1 : -1;
+    int error = dx + dy;
+    for (;;) {
+        put(x1, y1, colour);
+        if (x1 == x2 && y1 == y2) break;
+        int twice = 2 * error;
+        if (twice >= dy) error += dy, x1 += stepX;
+        if (twice <= dx) error += dx, y1 += stepY;
+    }
+}
+
+void Surface::blendMask(int x, int y, const Pixels& mask, uint32_t colour) {
+    const uint32_t r = (colour >> 16) & 255, g = (colour >> 8) & 255, b = colour & 255;
+    for (int j = 0; j < mask.height; ++j) {
+        for (int i = 0; i < mask.width; ++i) {
+            uint32_t a = mask.at(i, j) & 255;
+            if (a == 0 || !pixels_.contains(x + i, y + j)) continue;
+            uint32_t& d = pixels_.at(x + i, y + j);
+            if (a == 255) {
+                d = colour;
+                continue;
+            }
+            uint32_t dr = (d >> 16) & 255, dg = (d >> 8) & 255, db = d & 255;
+            d = (((dr * (255 - a) + r * a) / 255) << 16) | (((dg * (255 - a) + g * a) / 255) << 8) |
+                ((db * (255 - a) + b * a) / 255);
+        }
+    }
+}
+
+void Surface::clear() {
+    if (background_) {
+        for (int y = 0; y < height(); ++y)
+            for (int x = 0; x < width(); ++x) pixels_.at(x, y) = background_->contains(x, y) ? background_->at(x, y) : backColour_;
+    } else {
+        std::fill(pixels_.data.begin(), pixels_.data.end(), backColour_);
+    }
+}
+
+void Surface::setBackColour(uint32_t colour) {
+    backColour_ = colour;
+    clear();
+}
+
+}  // namespace zanbora

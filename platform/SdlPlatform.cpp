@@ -1,0 +1,176 @@
+#include "platform/SdlPlatform.h"
+
+#include <SDL.h>
+#include <SDL_syswm.h>
+
+#include <algorithm>
+#include <cstdio>
+
+#include "platform/FontRenderer.h"
+#include "platform/ImageLoader.h"
+#include "platform/InstanceLock.h"
+#include "platform/KeyMapping.h"
+#include "platform/LoadedLibraryDl.h"
+#include "platform/SdlAudio.h"
+
+namespace zanbora {
+
+namespace {
+constexpr int kCanvasWidth = 640;
+constexpr int kCanvasHeight = 480;
+constexpr int kScreenX = 64;
+constexpr int kScreenY = 64;
+constexpr int kScreenWidth = 512;
+constexpr int kScreenHeight = 350;
+
+// The biggest whole-number scale of the canvas that fits the usable desktop,
+// at most 2 (the default for screens that fit it).
+int StartScale() {
+    SDL_Rect usable;
+    if (SDL_GetDisplayUsableBounds(0, &usable) != 0) return 1;
+    int scale = std::min(usable.w / kCanvasWidth, (usable.h - 40) / kCanvasHeight);
+    return std::clamp(scale, 1, 2);
+}
+}  // namespace
+
+struct SdlPlatform::Impl {
+    std::string appDir;
+    SDL_Window* window = nullptr;
+    SDL_Renderer* renderer = nullptr;
+    SDL_Texture* screen = nullptr;
+    FontRenderer fonts;
+    std::unique_ptr<SdlAudio> audio;
+};
+
+SdlPlatform::SdlPlatform(std::string appDir) : impl_(std::make_unique<Impl>()) {
+    impl_->appDir = std::move(appDir);
+}
+
+SdlPlatform::~SdlPlatform() {
+    impl_->audio.reset();
+    if (impl_->screen) SDL_DestroyTexture(impl_->screen);
+    if (impl_->renderer) SDL_DestroyRenderer(impl_->renderer);
+    if (impl_->window) SDL_DestroyWindow(impl_->window);
+    SDL_Quit();
+}
+
+bool SdlPlatform::openWindow() {
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_JOYSTICK) != 0) {
+        std::fprintf(stderr, "ZANBORA: cannot open the display: %s\n", SDL_GetError());
+        return false;
+    }
+    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
+    int scale = StartScale();
+    impl_->window = SDL_CreateWindow("ザンボラ戦記", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                                     kCanvasWidth * scale, kCanvasHeight * scale, SDL_WINDOW_RESIZABLE);
+    if (!impl_->window) {
+        std::fprintf(stderr, "ZANBORA: cannot open the window: %s\n", SDL_GetError());
+        return false;
+    }
+    SDL_SetWindowMinimumSize(impl_->window, kCanvasWidth, kCanvasHeight);
+    impl_->renderer = SDL_CreateRenderer(impl_->window, -1, SDL_RENDERER_ACCELERATED);
+    if (!impl_->renderer) impl_->renderer = SDL_CreateRenderer(impl_->window, -1, SDL_RENDERER_SOFTWARE);
+    if (!impl_->renderer) {
+        std::fprintf(stderr, "ZANBORA: cannot draw into the window: %s\n", SDL_GetError());
+        return false;
+    }
+    SDL_RenderSetLogicalSize(impl_->renderer, kCanvasWidth, kCanvasHeight);
+    SDL_RenderSetIntegerScale(impl_->renderer, SDL_TRUE);
+    impl_->screen = SDL_CreateTexture(impl_->renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING,
+                                      kScreenWidth, kScreenHeight);
+    impl_->audio = std::make_unique<SdlAudio>();
+    return impl_->screen != nullptr;
+}
+
+int64_t SdlPlatform::ticks() { return int64_t(SDL_GetTicks64()); }
+
+bool SdlPlatform::pollEvent(PlatformEvent& event) {
+    SDL_Event e;
+    while (SDL_PollEvent(&e)) {
+        switch (e.type) {
+            case SDL_QUIT:
+                event = {PlatformEvent::Kind::Quit, 0};
+                return true;
+            case SDL_KEYDOWN:
+            case SDL_KEYUP: {
+                int key = VirtualKeyFromSdl(e.key.keysym.sym);
+                if (key == 0) break;
+                event = {e.type == SDL_KEYDOWN ? PlatformEvent::Kind::KeyDown : PlatformEvent::Kind::KeyUp, key};
+                return true;
+            }
+            default: break;
+        }
+    }
+    return false;
+}
+
+void SdlPlatform::waitForEvent(int timeoutMs) {
+    if (timeoutMs > 0) SDL_WaitEventTimeout(nullptr, timeoutMs);
+}
+
+void SdlPlatform::present(const Pixels& frame) {
+    if (!impl_->renderer) return;
+    void* texels = nullptr;
+    int pitch = 0;
+    if (SDL_LockTexture(impl_->screen, nullptr, &texels, &pitch) == 0) {
+        for (int y = 0; y < kScreenHeight && y < frame.height; ++y) {
+            auto* row = reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(texels) + y * pitch);
+            for (int x = 0; x < kScreenWidth && x < frame.width; ++x) row[x] = 0xFF000000u | frame.at(x, y);
+        }
+        SDL_UnlockTexture(impl_->screen);
+    }
+    SDL_SetRenderDrawColor(impl_->renderer, 0, 0, 0, 255);
+    SDL_RenderClear(impl_->renderer);
+    SDL_Rect where{kScreenX, kScreenY, kScreenWidth, kScreenHeight};
+    SDL_RenderCopy(impl_->renderer, impl_->screen, nullptr, &where);
+    SDL_RenderPresent(impl_->renderer);
+}
+
+bool SdlPlatform::showFullScreenWindow() { return false; }
+
+bool SdlPlatform::loadPicture(const std::string& path, Pixels& out) { return LoadPictureFile(path, out); }
+
+const Pixels& SdlPlatform::renderText(const std::string& utf8, int points) { return impl_->fonts.render(utf8, points); }
+
+void SdlPlatform::playWave(const std::string& path) { impl_->audio->playWave(path); }
+bool SdlPlatform::musicOpen(const std::string& path) { return impl_->audio->musicOpen(path); }
+bool SdlPlatform::musicPlay() { return impl_->audio->musicPlay(); }
+void SdlPlatform::musicStop() { impl_->audio->musicStop(); }
+void SdlPlatform::musicClose() { impl_->audio->musicClose(); }
+bool SdlPlatform::musicPlaying() { return impl_->audio->musicPlaying(); }
+void SdlPlatform::musicRewind() { impl_->audio->musicRewind(); }
+void SdlPlatform::musicVolume(int volume) { impl_->audio->musicVolume(volume); }
+
+bool SdlPlatform::messageBox(const std::string& text, const std::string& caption, MessageBoxKind kind) {
+    SDL_MessageBoxButtonData buttons[2] = {
+        {SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT, 1, "OK"},
+        {SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, 0, "キャンセル"},
+    };
+    SDL_MessageBoxData box{};
+    box.flags = SDL_MESSAGEBOX_INFORMATION;
+    box.window = impl_->window;
+    box.title = caption.c_str();
+    box.message = text.c_str();
+    box.numbuttons = kind == MessageBoxKind::OkCancel ? 2 : 1;
+    box.buttons = buttons;
+    int chosen = 0;
+    if (SDL_ShowMessageBox(&box, &chosen) != 0) {
+        std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
+        return kind == MessageBoxKind::Ok;
+    }
+    return chosen == 1;
+}
+
+std::unique_ptr<LoadedLibrary> SdlPlatform::openLibrary(const std::string& path) { return OpenLibraryDl(path); }
+
+intptr_t SdlPlatform::windowHandle() {
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (!impl_->window || !SDL_GetWindowWMInfo(impl_->window, &info)) return 0;
+    if (info.subsystem == SDL_SYSWM_X11) return intptr_t(info.info.x11.window);
+    return 0;
+}
+
+bool SdlPlatform::acquireSingleInstance() { return AcquireInstanceLock(impl_->appDir + "/.zanbora.lock"); }
+
+}  // namespace zanbora
