@@ -11,6 +11,7 @@ struct BattleState {
     int TurnCount = 0;
     int PartyFlag = 0;       // 1 companions called, 2 ritual performed
     int SkillChanged = 0;    // 1 when the technique screen confirmed a new technique
+    int GrowthPicks = 0;     // picks still to be made on the growth wheel
     int MonsterLift = 0;
     int HeroDx = 0, HeroDy = 0;
     int MonsterDx = 0, MonsterDy = 0;
