@@ -63,8 +63,8 @@ std::vector<std::uint8_t> tempoMeta(int bpm) {
 
 class TrackCompiler {
  public:
-  TrackCompiler(const TrackText& src, int channel, MidiTrack& out, MidiTrack& conductor)
-      : src_(src), channel_(channel), out_(out), conductor_(conductor) {}
+  TrackCompiler(const TrackText& src, int channel, std::uint32_t bar, MidiTrack& out, MidiTrack& conductor)
+      : src_(src), channel_(channel), bar_(bar), out_(out), conductor_(conductor) {}
 
   std::uint32_t run() {
     sequence(0, src_.text.size());
@@ -280,6 +280,10 @@ class TrackCompiler {
         --loopDepth_;
         end_ = end;
         pos_ = after;
+      } else if (c == '|') {
+        if (tick_ % bar_ != 0)
+          error(p, "a bar line '|' falls " + std::to_string(tick_ % bar_) + " ticks into bar " +
+                       std::to_string(tick_ / bar_ + 1));
       } else if (c == ':' && loopDepth_ > 0) {
         // the way out of a repeat: passed over on every time but the last
       } else if (c == ':' || c == ']') {
@@ -294,6 +298,7 @@ class TrackCompiler {
 
   const TrackText& src_;
   int channel_;
+  std::uint32_t bar_;
   MidiTrack& out_;
   MidiTrack& conductor_;
   std::size_t pos_ = 0, end_ = 0;
@@ -377,7 +382,7 @@ MidiSong compileMml(std::istream& in) {
   for (auto& [index, source] : tracks) {
     MidiTrack track;
     track.events.push_back({0, 1, meta(0x03, {static_cast<std::uint8_t>('A' + index)})});
-    const std::uint32_t length = TrackCompiler(source, index, track, conductor).run();
+    const std::uint32_t length = TrackCompiler(source, index, bar, track, conductor).run();
     if (endTrack < 0) {
       end = length;
       endTrack = index;

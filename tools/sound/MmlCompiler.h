@@ -14,6 +14,7 @@
 //   o N  < >  octave;  l len  default length;  q 1..8  gate (eighths of the length)
 //   v N  velocity;  @N  program (GM number - 1);  V N  volume;  p N  pan;  E N  expression
 //   y CC,VAL  any controller;  t BPM  tempo;  [ ... ]N  repeat N times, ':' leaves the last time
+//   |  a bar line: the compiler checks that it falls on one
 // Lengths are note values (1 2 4 8 16 32, 3 6 12 24 for triplets) with dots.
 #include <istream>
 
