@@ -42,6 +42,7 @@ void HeadlessPlatform::waitForEvent(int timeoutMs) {
     int64_t until = now_ + std::max(timeoutMs, 1);
     if (!script_.empty() && script_.front().at < until) until = std::max(now_, script_.front().at);
     now_ = until;
+    if (onWait) onWait(*this);
 }
 
 void HeadlessPlatform::present(const Pixels& frame) {

@@ -28,6 +28,8 @@ public:
     void tap(int key, int holdMs = 20);
     // Called after every presented frame (the frame is lastFrame()).
     std::function<void(HeadlessPlatform&)> autopilot;
+    // Called whenever the game sleeps waiting for events.
+    std::function<void(HeadlessPlatform&)> onWait;
     // When the virtual clock passes this, a Quit event is delivered (a test
     // that loses its way ends instead of hanging).
     int64_t quitAfterMs = 10 * 60 * 1000;

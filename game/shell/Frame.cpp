@@ -11,6 +11,7 @@ namespace zanbora {
 
 void Wait(Game& game, int ms) {
     FrameClock& clock = game.clock;
+    BeginFrameInput(game);
     if (game.display.FullScreen == 1) game.platform.present(game.Pic.pixels());
     clock.AnimPhase += clock.AnimStep;
     if (clock.AnimPhase >= 2 || clock.AnimPhase <= 0) clock.AnimStep = -clock.AnimStep;

@@ -12,8 +12,14 @@ static bool IsDecideKey(int key) { return key == vk::X || key == vk::Space || ke
 void OnKeyDown(Game& game, int key) {
     KeyFlags& keys = game.keys;
     if (key >= vk::Left && key <= vk::Down) keys.KeyState[key - vk::Left] = true;
-    if (IsActKey(key)) keys.KeyAct = true;
-    if (IsDecideKey(key)) keys.KeyDecide = true;
+    if (IsActKey(key)) {
+        keys.KeyAct = keys.ActFresh = true;
+        keys.ActReleasePending = false;
+    }
+    if (IsDecideKey(key)) {
+        keys.KeyDecide = keys.DecideFresh = true;
+        keys.DecideReleasePending = false;
+    }
     if (key == vk::Alt) keys.AltHeld = true;
     if (key == vk::F4 && keys.AltHeld) Form_Unload(game);
 }
@@ -21,9 +27,23 @@ void OnKeyDown(Game& game, int key) {
 void OnKeyUp(Game& game, int key) {
     KeyFlags& keys = game.keys;
     if (key >= vk::Left && key <= vk::Down) keys.KeyState[key - vk::Left] = false;
-    if (IsActKey(key)) keys.KeyAct = false;
-    if (IsDecideKey(key)) keys.KeyDecide = false;
+    if (IsActKey(key)) {
+        if (keys.ActFresh) keys.ActReleasePending = true;
+        else keys.KeyAct = false;
+    }
+    if (IsDecideKey(key)) {
+        if (keys.DecideFresh) keys.DecideReleasePending = true;
+        else keys.KeyDecide = false;
+    }
     if (key == vk::Alt) keys.AltHeld = false;
+}
+
+void BeginFrameInput(Game& game) {
+    KeyFlags& keys = game.keys;
+    if (keys.ActReleasePending) keys.KeyAct = false;
+    if (keys.DecideReleasePending) keys.KeyDecide = false;
+    keys.ActReleasePending = keys.DecideReleasePending = false;
+    keys.ActFresh = keys.DecideFresh = false;
 }
 
 void ProcessEvents(Game& game) {

@@ -13,6 +13,10 @@ struct KeyFlags {
     bool KeyDecide = false;                           // X, Space, Enter, joystick button 2
     bool KeyAct = false;                              // Z, Escape, Shift, joystick button 1
     bool AltHeld = false;
+    // A press and its release inside one frame wait: the release is held
+    // back to the start of the next wait, so the loop sees every tap.
+    bool DecideFresh = false, ActFresh = false;
+    bool DecideReleasePending = false, ActReleasePending = false;
 };
 
 void OnKeyDown(Game& game, int key);
@@ -20,5 +24,8 @@ void OnKeyUp(Game& game, int key);
 // Hands every pending window event to the key handlers (a close request
 // ends the program through Form_Unload).
 void ProcessEvents(Game& game);
+// Called as a frame wait begins: the releases held back during the last
+// wait take effect now that the loop has seen the press.
+void BeginFrameInput(Game& game);
 
 }  // namespace zanbora
