@@ -58,9 +58,11 @@ struct Player {
     std::array<ProgressSlot, 21> Progress{};
     std::array<int, 51> MascotOwned{};
     std::string JobSkillName;
-    double SkillFactor = 1;
+    double SkillFactor = 0;
     // Clock at which play time was last folded into Progress[12].
     int64_t PlayClock = 0;
+    // Scratch value of the job questionnaire and the save preview.
+    double Work = 0;
 };
 
 // The values a hero has before any save is loaded.

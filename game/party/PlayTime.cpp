@@ -1,0 +1,20 @@
+#include "game/party/PlayTime.h"
+
+#include <cmath>
+
+#include "game/party/NumberText.h"
+#include "game/shell/Game.h"
+
+namespace zanbora {
+
+double PlayTimeMs(Game& game) {
+    return game.player.Progress[12] + double(game.now() - game.player.PlayClock);
+}
+
+std::string PlayTimeText(double ms) {
+    const int hours = Int(ms / 3600000);
+    const int minutes = Int(std::fmod(ms, 3600000) / 60000);
+    return NumberText(hours) + (minutes > 9 ? ":" : ":0") + NumberText(minutes);
+}
+
+}  // namespace zanbora
