@@ -1,0 +1,35 @@
+#include "game/battle/Disguise.h"
+
+#include "game/shell/Game.h"
+#include "game/shell/Sheets.h"
+
+namespace zanbora {
+
+namespace {
+
+// Opponent frame (0, 100 n) shrunk from 100 x 100 to 32 x 32 and mirrored,
+// because opponents face right and the hero faces left.
+void PaintShrunkFrame(Surface& ch, int cellX, const Surface& picture, int frame) {
+    for (int j = 0; j < 32; ++j) {
+        for (int i = 0; i < 32; ++i) {
+            const int sx = (31 - i) * 100 / 32;
+            const int sy = 100 * frame + j * 100 / 32;
+            ch.pixels().at(cellX + i, j) = picture.at(sx, sy);
+        }
+    }
+}
+
+}  // namespace
+
+void RebuildDisguisedHero(Game& game) {
+    const ProgressSlot& slot = game.player.Progress[18];
+    if (!slot.isText || slot.text.empty()) return;
+    if (!LoadIntoMonsC(game, "\\cg\\" + slot.text + ".bmp")) return;
+    // The hero strip's five cells: idle frames at 0, 64, 128, the attack and
+    // hurt poses between them.
+    static constexpr int kFrameOfCell[5] = {0, 0, 1, 2, 2};
+    for (int cell = 0; cell < 5; ++cell)
+        PaintShrunkFrame(game.sheets.ch, 32 + 32 * cell, game.sheets.mons_c, kFrameOfCell[cell]);
+}
+
+}  // namespace zanbora
