@@ -43,6 +43,9 @@ public:
     // Full-screen play: a borderless window covering the display shows the
     // frames instead of the main window. Returns false if it cannot.
     virtual bool showFullScreenWindow() = 0;
+    // The display now runs at width x height: the full-screen window covers
+    // exactly that.
+    virtual void fitFullScreenWindow(int /*width*/, int /*height*/) {}
 
     // Reads a BMP or JPEG file. False if the file is missing or unreadable.
     virtual bool loadPicture(const std::string& path, Pixels& out) = 0;

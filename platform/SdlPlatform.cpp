@@ -12,6 +12,7 @@
 #include "platform/KeyMapping.h"
 #include "platform/LoadedLibraryDl.h"
 #include "platform/SdlAudio.h"
+#include "platform/SdlFullScreen.h"
 
 namespace zanbora {
 
@@ -40,6 +41,7 @@ struct SdlPlatform::Impl {
     SDL_Texture* screen = nullptr;
     FontRenderer fonts;
     std::unique_ptr<SdlAudio> audio;
+    std::unique_ptr<SdlFullScreen> fullScreen;  // Form2, once shown
 };
 
 SdlPlatform::SdlPlatform(std::string appDir) : impl_(std::make_unique<Impl>()) {
@@ -48,6 +50,7 @@ SdlPlatform::SdlPlatform(std::string appDir) : impl_(std::make_unique<Impl>()) {
 
 SdlPlatform::~SdlPlatform() {
     impl_->audio.reset();
+    impl_->fullScreen.reset();
     if (impl_->screen) SDL_DestroyTexture(impl_->screen);
     if (impl_->renderer) SDL_DestroyRenderer(impl_->renderer);
     if (impl_->window) SDL_DestroyWindow(impl_->window);
@@ -91,6 +94,11 @@ bool SdlPlatform::pollEvent(PlatformEvent& event) {
             case SDL_QUIT:
                 event = {PlatformEvent::Kind::Quit, 0};
                 return true;
+            case SDL_WINDOWEVENT:
+                // Closing Form2 leaves the hidden Form1, so SDL sends no quit.
+                if (e.window.event != SDL_WINDOWEVENT_CLOSE) break;
+                event = {PlatformEvent::Kind::Quit, 0};
+                return true;
             case SDL_KEYDOWN:
             case SDL_KEYUP: {
                 int key = VirtualKeyFromSdl(e.key.keysym.sym);
@@ -109,6 +117,7 @@ void SdlPlatform::waitForEvent(int timeoutMs) {
 }
 
 void SdlPlatform::present(const Pixels& frame) {
+    if (impl_->fullScreen) return impl_->fullScreen->present(frame);
     if (!impl_->renderer) return;
     void* texels = nullptr;
     int pitch = 0;
@@ -126,7 +135,17 @@ void SdlPlatform::present(const Pixels& frame) {
     SDL_RenderPresent(impl_->renderer);
 }
 
-bool SdlPlatform::showFullScreenWindow() { return false; }
+bool SdlPlatform::showFullScreenWindow() {
+    auto form2 = std::make_unique<SdlFullScreen>();
+    if (!form2->open()) return false;
+    impl_->fullScreen = std::move(form2);
+    SDL_HideWindow(impl_->window);
+    return true;
+}
+
+void SdlPlatform::fitFullScreenWindow(int width, int height) {
+    if (impl_->fullScreen) impl_->fullScreen->fit(width, height);
+}
 
 bool SdlPlatform::loadPicture(const std::string& path, Pixels& out) { return LoadPictureFile(path, out); }
 
@@ -148,7 +167,7 @@ bool SdlPlatform::messageBox(const std::string& text, const std::string& caption
     };
     SDL_MessageBoxData box{};
     box.flags = SDL_MESSAGEBOX_INFORMATION;
-    box.window = impl_->window;
+    box.window = impl_->fullScreen ? impl_->fullScreen->window() : impl_->window;
     box.title = caption.c_str();
     box.message = text.c_str();
     box.numbuttons = kind == MessageBoxKind::OkCancel ? 2 : 1;

@@ -9,6 +9,7 @@
 #include "game/battle/Monster.h"
 #include "game/field/MapLayers.h"
 #include "game/party/Player.h"
+#include "game/shell/DisplayMode.h"
 #include "game/shell/Input.h"
 #include "game/shell/JoyPad.h"
 #include "game/shell/Random.h"
@@ -56,12 +57,6 @@ struct StartScreen {
     int check1 = 1;           // draw-skip slider
     bool Check2 = false;      // full screen
     bool visible = false;
-};
-
-// The display mode before full-screen play, put back at the end.
-struct DisplayState {
-    int SavedWidth = 0, SavedHeight = 0, SavedBits = 0, SavedFrequency = 0;
-    int FullScreen = 0;
 };
 
 struct Game {

@@ -1,0 +1,78 @@
+#include "platform/SdlFullScreen.h"
+
+#include <cstdio>
+
+namespace zanbora {
+
+namespace {
+constexpr int kPictureWidth = 640;
+constexpr int kPictureHeight = 480;
+constexpr int kScreenX = 56;
+constexpr int kScreenY = 56;
+constexpr int kScreenWidth = 512;
+constexpr int kScreenHeight = 350;
+// The display whose mode the game switches: SDL lists the primary first.
+constexpr int kPrimaryDisplay = 0;
+}  // namespace
+
+SdlFullScreen::~SdlFullScreen() {
+    // SDL_Quit has already taken the window (and its renderer) with it.
+    if (!SDL_WasInit(SDL_INIT_VIDEO)) return;
+    if (screen_) SDL_DestroyTexture(screen_);
+    if (renderer_) SDL_DestroyRenderer(renderer_);
+    if (window_) SDL_DestroyWindow(window_);
+}
+
+bool SdlFullScreen::open() {
+    SDL_Rect bounds{0, 0, kPictureWidth, kPictureHeight};
+    SDL_GetDisplayBounds(kPrimaryDisplay, &bounds);
+    window_ = SDL_CreateWindow("ザンボラ戦記", bounds.x, bounds.y, bounds.w, bounds.h,
+                               SDL_WINDOW_BORDERLESS | SDL_WINDOW_SHOWN);
+    if (window_) {
+        renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_ACCELERATED);
+        if (!renderer_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
+    }
+    if (renderer_) {
+        SDL_RenderSetLogicalSize(renderer_, kPictureWidth, kPictureHeight);
+        screen_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING, kScreenWidth,
+                                    kScreenHeight);
+    }
+    if (!screen_) {
+        std::fprintf(stderr, "ZANBORA: cannot open the full-screen window: %s\n", SDL_GetError());
+        return false;
+    }
+    SDL_RaiseWindow(window_);
+    present(Pixels(kScreenWidth, kScreenHeight));
+    return true;
+}
+
+void SdlFullScreen::present(const Pixels& frame) {
+    if (!screen_) return;
+    void* texels = nullptr;
+    int pitch = 0;
+    if (SDL_LockTexture(screen_, nullptr, &texels, &pitch) == 0) {
+        for (int y = 0; y < kScreenHeight; ++y) {
+            auto* row = reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(texels) + y * pitch);
+            for (int x = 0; x < kScreenWidth; ++x)
+                row[x] = 0xFF000000u | (frame.contains(x, y) ? frame.at(x, y) : 0);
+        }
+        SDL_UnlockTexture(screen_);
+    }
+    SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
+    SDL_RenderClear(renderer_);
+    const SDL_Rect where{kScreenX, kScreenY, kScreenWidth, kScreenHeight};
+    SDL_RenderCopy(renderer_, screen_, nullptr, &where);
+    SDL_RenderPresent(renderer_);
+}
+
+void SdlFullScreen::fit(int width, int height) {
+    if (!window_ || width <= 0 || height <= 0) return;
+    // The switched output keeps its place on the desktop.
+    int x = 0, y = 0;
+    SDL_GetWindowPosition(window_, &x, &y);
+    SDL_SetWindowSize(window_, width, height);
+    SDL_SetWindowPosition(window_, x, y);
+    SDL_RaiseWindow(window_);
+}
+
+}  // namespace zanbora
