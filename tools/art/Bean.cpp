@@ -221,7 +221,7 @@ void DrawBean(cairo_t* cr, const BeanLook& look, Facing f, int step, Pose pose, 
 
     const bool side = f == Facing::Left || f == Facing::Right;
     const double dir = f == Facing::Left ? -1 : f == Facing::Right ? 1 : 0;
-    const double fx = dir * 9;
+    const double fx = dir * 13;
 
     // cape behind the body
     if (look.outfit == Outfit::Hero) {
@@ -253,8 +253,8 @@ void DrawBean(cairo_t* cr, const BeanLook& look, Facing f, int step, Pose pose, 
         if (!side || true) {
             const double lookX = dir * 1.4;
             if (side) {
-                Eye(cr, 50 + fx + dir * 4, 45, 1.0, lookX, look, pose);
-                Eye(cr, 50 + fx - dir * 9, 45, 0.85, lookX, look, pose);
+                Eye(cr, 50 + fx + dir * 3, 45, 0.95, lookX, look, pose);
+                Eye(cr, 50 + fx - dir * 9, 45, 0.8, lookX, look, pose);
             } else {
                 Eye(cr, 41, 45, 1.0, 0, look, pose);
                 Eye(cr, 59, 45, 1.0, 0, look, pose);
@@ -295,7 +295,7 @@ void DrawBean(cairo_t* cr, const BeanLook& look, Facing f, int step, Pose pose, 
     Outfit1(cr, look, f, fx);
 
     // the arm in front, with what the job carries
-    const double armX = side ? 50 + dir * 2 : 24;
+    const double armX = side ? 50 + dir * 15 : 24;
     double armA = side ? -dir * (0.3 + 0.35 * step) : 0.35;
     if (pose == Pose::Attack) armA = side ? dir * -1.6 : 1.2;
     switch (look.outfit) {
@@ -337,7 +337,7 @@ void DrawBean(cairo_t* cr, const BeanLook& look, Facing f, int step, Pose pose, 
     default:
         break;
     }
-    Arm(cr, armX, side ? 58 : 52, look.body, armA);
+    Arm(cr, armX, side ? 63 : 52, Darker(look.body, side ? 0.08 : 0), armA);
     if (!side) Arm(cr, 100 - armX, 52, look.body, -armA);
     cairo_restore(cr);
 }

@@ -53,9 +53,12 @@ Image Dirt() {
     }));
     for (int i = 0; i < 10; ++i) {
         const double x = Noise(i, 3, 9) * T, y = Noise(i, 4, 9) * T, r = 1 + Noise(i, 5, 9) * 2;
-        Ellipse(c.cr(), x, y, r * 1.3, r);
-        Shade(c.cr(), Col("stone"), 0.5, 0.4);
-        cairo_new_path(c.cr());
+        for (int wx = -1; wx <= 1; ++wx)  // drawn three times so that the texture wraps
+            for (int wy = -1; wy <= 1; ++wy) {
+                Ellipse(c.cr(), x + wx * T, y + wy * T, r * 1.3, r);
+                Shade(c.cr(), Col("stone"), 0.5, 0.4);
+                cairo_new_path(c.cr());
+            }
     }
     return c.Flat();
 }
@@ -87,9 +90,9 @@ Image CaveFloor() {
         return Jitter(Col("cave"), SmoothNoise(x, y, 8, T, 11) * 0.5 + Noise(x, y, 12) * 0.5, 0.4);
     }));
     for (int r = 0; r < 4; ++r)
-        for (int k = 0; k < 3; ++k) {
-            const double x = k * 24 + (r % 2) * 12, y = r * 16;
-            RoundRect(c.cr(), x + 1, y + 1, 22, 14, 3);
+        for (int k = -1; k < 2; ++k) {
+            const double x = k * 32 + (r % 2) * 16, y = r * 16;
+            RoundRect(c.cr(), x + 1, y + 1, 30, 14, 3);
             SetColour(c.cr(), Col("darkstone"));
             cairo_set_line_width(c.cr(), 1.2);
             cairo_stroke(c.cr());
@@ -116,33 +119,34 @@ Image Planks() {
     return c.Flat();
 }
 
+// The inn square: cobbles with a small 宿 sign in every 32 x 32 quarter, so
+// that a cell shows a whole sign wherever the renderer starts the texture.
 Image InnSquare() {
     Canvas c(T, T);
     c.Put(Generate(T, T, [](int x, int y) {
-        const bool joint = (y % 12 == 0) || ((x + (y / 12 % 2) * 8) % 16 == 0);
+        const bool joint = (y % 8 == 0) || ((x + (y / 8 % 2) * 4) % 8 == 0);
         return joint ? Col("darkstone") : Jitter(Col("mortar"), Noise(x / 2, y / 2, 21), 0.3);
     }));
-    RoundRect(c.cr(), 14, 14, 36, 36, 6);
-    Shade(c.cr(), Col("wood"), 0.4, 0.4);
-    Ink(c.cr(), 1.6);
-    Text(c.cr(), "宿", 18, 44, 28, Col("white"), true);
+    for (int q = 0; q < 4; ++q) {
+        const double x = (q % 2) * 32 + 5, y = (q / 2) * 32 + 5;
+        RoundRect(c.cr(), x, y, 22, 22, 4);
+        Shade(c.cr(), Col("darkred"), 0.4, 0.4);
+        Ink(c.cr(), 1.2);
+        Text(c.cr(), "宿", x + 2.5, y + 18, 17, Col("white"), true);
+    }
     return c.Flat();
 }
 
+// A ladder down a dark shaft; rails and rungs repeat, so it tiles.
 Image Ladder() {
     Canvas c(48, T);
-    c.Put(Generate(48, T, [](int x, int y) { return Jitter(Col("cave"), Noise(x, y, 31), 0.3); }));
-    RoundRect(c.cr(), 4, 4, 40, 56, 8);
-    cairo_pattern_t* g = cairo_pattern_create_radial(24, 32, 2, 24, 32, 30);
-    cairo_pattern_add_color_stop_rgb(g, 0, 0.02, 0.02, 0.03);
-    cairo_pattern_add_color_stop_rgb(g, 1, 0.25, 0.2, 0.18);
-    cairo_set_source(c.cr(), g);
-    cairo_fill_preserve(c.cr());
-    cairo_pattern_destroy(g);
-    Ink(c.cr(), 1.5);
-    Line(c.cr(), 14, 2, 16, 62, Col("wood"), 3);
-    Line(c.cr(), 34, 2, 32, 62, Col("wood"), 3);
-    for (int i = 0; i < 6; ++i) Line(c.cr(), 14, 6 + i * 10, 34, 6 + i * 10, Col("tan"), 2.5);
+    c.Put(Generate(48, T, [](int x, int y) {
+        const double edge = std::min(x, 47 - x) / 10.0;
+        return Mix(Col("cave"), Hex(0x141014), std::min(1.0, edge) * (0.8 + 0.2 * Noise(x, y, 31)));
+    }));
+    for (int i = 0; i < 4; ++i) Line(c.cr(), 13, 8 + i * 16, 35, 8 + i * 16, Col("tan"), 3);
+    Line(c.cr(), 14, 0, 14, T, Col("wood"), 3.5);
+    Line(c.cr(), 34, 0, 34, T, Col("wood"), 3.5);
     return c.Flat();
 }
 

@@ -90,7 +90,7 @@ Image TitleScreen() {
         SetColour(cr, Col("white"), 0.5 + 0.5 * Noise(i, 2, 3));
         cairo_fill(cr);
     }
-    Ellipse(cr, 420, 70, 26, 26);
+    Ellipse(cr, 470, 178, 18, 18);
     SetColour(cr, Col("cream"));
     cairo_fill(cr);
     // far mountains, the castle of ザンボラ, near hills
@@ -124,6 +124,22 @@ Image TitleScreen() {
     cairo_close_path(cr);
     VGrad(cr, Col("grassdark"), Darker(Col("grassdark"), 0.7));
     cairo_new_path(cr);
+    // the road to the castle and a few trees along it
+    cairo_move_to(cr, 150, 350);
+    cairo_curve_to(cr, 200, 300, 330, 280, 372, 238);
+    cairo_curve_to(cr, 360, 284, 260, 310, 250, 350);
+    cairo_close_path(cr);
+    VGrad(cr, Darker(Col("dirt"), 0.55), Col("dirt"));
+    cairo_new_path(cr);
+    for (auto [x, y, s] : {std::array{30.0, 300.0, 1.2}, {470.0, 290.0, 1.0}, {430.0, 330.0, 1.4},
+                           {300.0, 262.0, 0.6}, {250.0, 268.0, 0.5}}) {
+        cairo_rectangle(cr, x - 3 * s, y - 6 * s, 6 * s, 22 * s);
+        Shade(cr, Col("darkbrown"), 0.2, 0.4);
+        Ink(cr, 1.2);
+        Ellipse(cr, x, y - 14 * s, 16 * s, 18 * s);
+        Shade(cr, Darker(Col("green"), 0.25), 0.35, 0.5);
+        Ink(cr, 1.4);
+    }
     // the hero on the hill, looking at the castle
     cairo_save(cr);
     cairo_translate(cr, 70, 150);
@@ -133,6 +149,7 @@ Image TitleScreen() {
     // the caption
     Caption(cr, "ザンボラ戦記", 256, 104, 64, Col("goldlight"), Col("orange"), 8);
     Caption(cr, "THE CHRONICLE OF ZANBORA", 256, 132, 16, Col("white"), Col("cream"), 3);
+    Caption(cr, "© まめ工房", 448, 343, 11, Col("cream"), Col("paper"), 2.5);
     return Dither(c.Flat(), 48);
 }
 
