@@ -1,0 +1,34 @@
+// The inn square of a town entrance (terrain 12): a chime, the field music
+// fades out, the town music starts and the town screen takes over.
+#include "game/field/Field.h"
+#include "game/field/FieldSteps.h"
+#include "game/party/StatusPanel.h"
+#include "game/party/Town.h"
+#include "game/shell/Frame.h"
+#include "game/shell/Game.h"
+#include "game/story/Music.h"
+
+namespace zanbora {
+
+void EnterInn(Game& game) {
+    ComposeFieldWithHero(game, game.player.HeroX, game.player.HeroY);
+    DrawStatusPanel(game);
+    PlaySe(game, "\\wave\\men09.WAV");
+    Present(game);
+    for (int volume = 65535; volume >= 0; volume -= 3000) {
+        SetMusicVolume(game, volume);
+        Wait(game, 10);
+    }
+    game.music.BgmFile = "data3.mid";
+    BgmCtl(game, 1);
+    BgmCtl(game, 0);
+    Wait(game, 300);
+    SetMusicVolume(game, 65535);
+    FieldWipe(game);
+    DrawField(game);
+    LeaveFootPoint(game);
+    game.field.StepY = 0;
+    Yado(game);
+}
+
+}  // namespace zanbora

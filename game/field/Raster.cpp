@@ -1,0 +1,110 @@
+#include "game/field/Raster.h"
+
+#include <algorithm>
+#include <cstdint>
+
+namespace zanbora {
+
+namespace {
+
+template <Rop rop>
+inline void Combine(uint32_t* out, uint32_t s) {
+    if constexpr (rop == Rop::Copy) *out = s;
+    if constexpr (rop == Rop::And) *out &= s;
+    if constexpr (rop == Rop::Or) *out |= s;
+    if constexpr (rop == Rop::Xor) *out ^= s;
+}
+
+// One destination row of a block copy: `count` pixels from src row `sy`
+// starting at column `sx`; columns outside the source read black.
+template <Rop rop>
+void CopyRow(uint32_t* out, const Pixels& src, int sx, int sy, int count) {
+    if (sy < 0 || sy >= src.height) {
+        for (int i = 0; i < count; ++i) Combine<rop>(out + i, 0);
+        return;
+    }
+    const uint32_t* row = src.data.data() + size_t(sy) * size_t(src.width);
+    int i = 0;
+    for (; i < count && sx + i < 0; ++i) Combine<rop>(out + i, 0);
+    int inside = std::min(count, src.width - sx);
+    for (; i < inside; ++i) Combine<rop>(out + i, row[sx + i]);
+    for (; i < count; ++i) Combine<rop>(out + i, 0);
+}
+
+template <Rop rop>
+void BltWith(Pixels& dst, int x, int y, int w, int h, const Pixels& src, int sx, int sy) {
+    int x0 = std::max(0, -x), y0 = std::max(0, -y);
+    int x1 = std::min(w, dst.width - x), y1 = std::min(h, dst.height - y);
+    if (x0 >= x1) return;
+    for (int j = y0; j < y1; ++j) CopyRow<rop>(&dst.at(x + x0, y + j), src, sx + x0, sy + j, x1 - x0);
+}
+
+template <Rop rop>
+void StretchWith(Pixels& dst, int x, int y, int w, int h, const Pixels& src, int sx, int sy, int sw, int sh) {
+    int x0 = std::max(0, -x), y0 = std::max(0, -y);
+    int x1 = std::min(w, dst.width - x), y1 = std::min(h, dst.height - y);
+    if (x0 >= x1) return;
+    constexpr int kChunk = 1024;
+    int columns[kChunk];
+    for (int c0 = x0; c0 < x1; c0 += kChunk) {
+        int c1 = std::min(x1, c0 + kChunk);
+        for (int i = c0; i < c1; ++i) columns[i - c0] = sx + int(int64_t(i) * sw / w);
+        for (int j = y0; j < y1; ++j) {
+            int srcY = sy + int(int64_t(j) * sh / h);
+            uint32_t* out = &dst.at(x + c0, y + j);
+            if (srcY < 0 || srcY >= src.height) {
+                for (int i = c0; i < c1; ++i) Combine<rop>(out + (i - c0), 0);
+                continue;
+            }
+            const uint32_t* row = src.data.data() + size_t(srcY) * size_t(src.width);
+            for (int i = c0; i < c1; ++i) {
+                int srcX = columns[i - c0];
+                Combine<rop>(out + (i - c0), srcX >= 0 && srcX < src.width ? row[srcX] : 0);
+            }
+        }
+    }
+}
+
+}  // namespace
+
+void FastBlt(Surface& dst, int x, int y, int w, int h, const Surface& src, int sx, int sy, Rop rop) {
+    switch (rop) {
+        case Rop::Copy: BltWith<Rop::Copy>(dst.pixels(), x, y, w, h, src.pixels(), sx, sy); break;
+        case Rop::And: BltWith<Rop::And>(dst.pixels(), x, y, w, h, src.pixels(), sx, sy); break;
+        case Rop::Or: BltWith<Rop::Or>(dst.pixels(), x, y, w, h, src.pixels(), sx, sy); break;
+        case Rop::Xor: BltWith<Rop::Xor>(dst.pixels(), x, y, w, h, src.pixels(), sx, sy); break;
+    }
+}
+
+void StretchBlt(Surface& dst, int x, int y, int w, int h, const Surface& src, int sx, int sy, int sw, int sh,
+                Rop rop) {
+    if (w <= 0 || h <= 0 || sw <= 0 || sh <= 0) return;
+    switch (rop) {
+        case Rop::Copy: StretchWith<Rop::Copy>(dst.pixels(), x, y, w, h, src.pixels(), sx, sy, sw, sh); break;
+        case Rop::And: StretchWith<Rop::And>(dst.pixels(), x, y, w, h, src.pixels(), sx, sy, sw, sh); break;
+        case Rop::Or: StretchWith<Rop::Or>(dst.pixels(), x, y, w, h, src.pixels(), sx, sy, sw, sh); break;
+        case Rop::Xor: StretchWith<Rop::Xor>(dst.pixels(), x, y, w, h, src.pixels(), sx, sy, sw, sh); break;
+    }
+}
+
+void TileBlt(Surface& dst, int x, int y, int w, int h, const Surface& src, int sx, int sy, int tw, int th, int ox,
+             int oy) {
+    if (w <= 0 || h <= 0 || tw <= 0 || th <= 0) return;
+    ox %= tw, oy %= th;
+    // Whole runs of the texture, each a plain block copy.
+    for (int j = 0, ty = oy; j < h;) {
+        int rows = std::min(h - j, th - ty);
+        for (int i = 0, tx = ox; i < w;) {
+            int cols = std::min(w - i, tw - tx);
+            BltWith<Rop::Copy>(dst.pixels(), x + i, y + j, cols, rows, src.pixels(), sx + tx, sy + ty);
+            i += cols;
+            tx = 0;
+        }
+        j += rows;
+        ty = 0;
+    }
+}
+
+void FillAll(Surface& dst, uint32_t colour) { std::fill(dst.pixels().data.begin(), dst.pixels().data.end(), colour); }
+
+}  // namespace zanbora
