@@ -5,11 +5,11 @@
 
 namespace zanbora {
 
-// The layers are the 288 x 288 field window plus a 32-pixel margin on every
-// side; DrawHero copies the window from (32, 32) to Pic (30, 30).
-constexpr int kLayerSize = 352;
+// The layers are the 288 x 288 field window after a 32-pixel margin; DrawHero
+// copies the window from (32, 32) to Pic (30, 30).
 constexpr int kLayerMargin = 32;
 constexpr int kFieldWindow = 288;
+constexpr int kLayerSize = kLayerMargin + kFieldWindow;
 constexpr int kFieldOnPic = 30;
 
 // The window: 7 columns (dx -3..3) by 9 rows (dy -4..4) around the hero.

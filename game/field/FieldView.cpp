@@ -38,29 +38,25 @@ void DrawGround(Game& game, const TerrainArt& art, int c, int w, const CellRect&
 void DrawStanding(Game& game, const StandingArt& art, int dx, int dy, const CellRect& r) {
     if (art.sx < 0) return;
     const Surface& sheet = game.sheets.map_c;
-    int width = r.width();
-    int height = int(std::lround(width * 4.0 / 3.0));
-    int top = r.y1 - height;
-    bool inFront = dy > 0 || (dy == 0 && dx == 0);
-    Surface& colour = inFront ? game.sheets.PPP : game.sheets.PIC_U;
+    const int width = r.width();
+    const int height = int(std::lround(width * 4.0 / 3.0));
+    const int top = r.y1 - height;
+    const bool inFront = dy > 0 || (dy == 0 && dx == 0);
     if (inFront)
         StretchBlt(game.sheets.PIC2, r.x0, top, width, height, sheet, art.sx, art.sy + kMaskBelow, kStandingWidth,
                    kStandingHeight, Rop::And);
-    StretchBlt(colour, r.x0, top, width, height, sheet, art.sx, art.sy + kMaskBelow, kStandingWidth, kStandingHeight,
-               Rop::And);
-    StretchBlt(colour, r.x0, top, width, height, sheet, art.sx, art.sy, kStandingWidth, kStandingHeight, Rop::Or);
+    MaskPaintStretch(inFront ? game.sheets.PPP : game.sheets.PIC_U, r.x0, top, width, height, sheet, art.sx,
+                     art.sy + kMaskBelow, art.sx, art.sy, kStandingWidth, kStandingHeight);
 }
 
 // The cell's event object, a 20 x 20 sprite grown with the row scale.
 void DrawEventObject(Game& game, int code, const CellCorner& corner) {
     int sx, sy;
     if (!EventSpriteOf(code, sx, sy)) return;
-    int size = Int(2 * corner.s) + 25;
-    int x = int(std::nearbyint(corner.x)) + 5, y = int(std::nearbyint(corner.y));
-    const Surface& items = game.sheets.item_c;
-    StretchBlt(game.sheets.PIC_U, x, y, size, size, items, sx, sy + kEventSprite, kEventSprite, kEventSprite,
-               Rop::And);
-    StretchBlt(game.sheets.PIC_U, x, y, size, size, items, sx, sy, kEventSprite, kEventSprite, Rop::Or);
+    const int size = Int(2 * corner.s) + 25;
+    const int x = int(std::nearbyint(corner.x)) + 5, y = int(std::nearbyint(corner.y));
+    MaskPaintStretch(game.sheets.PIC_U, x, y, size, size, game.sheets.item_c, sx, sy + kEventSprite, sx, sy,
+                     kEventSprite, kEventSprite);
 }
 
 bool HeroHidden(const Game& game, double footX, double footY) {
@@ -110,8 +106,9 @@ void DrawField(Game& game) { DrawFieldAt(game, game.player.HeroX, game.player.He
 void ComposeFieldWithHero(Game& game, double footX, double footY) {
     CopyWindow(game, game.sheets.PIC_U, Rop::Copy);
     if (!HeroHidden(game, footX, footY)) DrawHeroSprite(game, true);
-    CopyWindow(game, game.sheets.PIC2, Rop::And);
-    CopyWindow(game, game.sheets.PPP, Rop::Or);
+    // The upper layer's mask by AND and its colour by OR, in one pass.
+    MaskPaintBlt(game.Pic, kFieldOnPic, kFieldOnPic, kFieldWindow, kFieldWindow, game.sheets.PIC2, kLayerMargin,
+                 kLayerMargin, game.sheets.PPP, kLayerMargin, kLayerMargin);
 }
 
 void DrawHero(Game& game) { ComposeFieldWithHero(game, game.player.HeroX + 0.5, game.player.HeroY + 0.9); }

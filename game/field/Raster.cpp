@@ -65,7 +65,79 @@ void StretchWith(Pixels& dst, int x, int y, int w, int h, const Pixels& src, int
     }
 }
 
+// Source x of every destination column of a stretched copy, black (-1)
+// outside the source.
+struct ColumnMap {
+    static constexpr int kMax = 1024;
+    int column[kMax];
+};
+
+void MapColumns(ColumnMap& map, int c0, int c1, int sx, int sw, int w, int srcWidth) {
+    for (int i = c0; i < c1; ++i) {
+        int srcX = sx + int(int64_t(i) * sw / w);
+        map.column[i - c0] = srcX >= 0 && srcX < srcWidth ? srcX : -1;
+    }
+}
+
+inline uint32_t SourceAt(const uint32_t* row, int column) { return row && column >= 0 ? row[column] : 0; }
+
+inline const uint32_t* SourceRow(const Pixels& src, int y) {
+    return y >= 0 && y < src.height ? src.data.data() + size_t(y) * size_t(src.width) : nullptr;
+}
+
 }  // namespace
+
+void MaskPaintBlt(Surface& dst, int x, int y, int w, int h, const Surface& src, int mx, int my, const Surface& paint,
+                  int px, int py) {
+    Pixels& out = dst.pixels();
+    const Pixels &mask = src.pixels(), &colour = paint.pixels();
+    int x0 = std::max(0, -x), y0 = std::max(0, -y);
+    int x1 = std::min(w, out.width - x), y1 = std::min(h, out.height - y);
+    if (x0 >= x1) return;
+    const bool inside = mx + x0 >= 0 && mx + x1 <= mask.width && px + x0 >= 0 && px + x1 <= colour.width;
+    for (int j = y0; j < y1; ++j) {
+        uint32_t* o = &out.at(x + x0, y + j);
+        if (inside && my + j >= 0 && my + j < mask.height && py + j >= 0 && py + j < colour.height) {
+            // The usual case, the whole row inside both pictures.
+            const uint32_t* m = SourceRow(mask, my + j) + (mx + x0);
+            const uint32_t* p = SourceRow(colour, py + j) + (px + x0);
+            for (int i = 0; i < x1 - x0; ++i) o[i] = (o[i] & m[i]) | p[i];
+            continue;
+        }
+        const uint32_t* m = SourceRow(mask, my + j);
+        const uint32_t* p = SourceRow(colour, py + j);
+        for (int i = x0; i < x1; ++i) {
+            int mc = mx + i, pc = px + i;
+            uint32_t mv = m && mc >= 0 && mc < mask.width ? m[mc] : 0;
+            uint32_t pv = p && pc >= 0 && pc < colour.width ? p[pc] : 0;
+            o[i - x0] = (o[i - x0] & mv) | pv;
+        }
+    }
+}
+
+void MaskPaintStretch(Surface& dst, int x, int y, int w, int h, const Surface& sheet, int mx, int my, int px, int py,
+                      int sw, int sh) {
+    if (w <= 0 || h <= 0 || sw <= 0 || sh <= 0) return;
+    Pixels& out = dst.pixels();
+    const Pixels& src = sheet.pixels();
+    int x0 = std::max(0, -x), y0 = std::max(0, -y);
+    int x1 = std::min(w, out.width - x), y1 = std::min(h, out.height - y);
+    if (x0 >= x1) return;
+    ColumnMap maskColumns, paintColumns;
+    for (int c0 = x0; c0 < x1; c0 += ColumnMap::kMax) {
+        int c1 = std::min(x1, c0 + ColumnMap::kMax);
+        MapColumns(maskColumns, c0, c1, mx, sw, w, src.width);
+        MapColumns(paintColumns, c0, c1, px, sw, w, src.width);
+        for (int j = y0; j < y1; ++j) {
+            int v = int(int64_t(j) * sh / h);
+            const uint32_t* m = SourceRow(src, my + v);
+            const uint32_t* p = SourceRow(src, py + v);
+            uint32_t* o = &out.at(x + c0, y + j);
+            for (int i = 0; i < c1 - c0; ++i)
+                o[i] = (o[i] & SourceAt(m, maskColumns.column[i])) | SourceAt(p, paintColumns.column[i]);
+        }
+    }
+}
 
 void FastBlt(Surface& dst, int x, int y, int w, int h, const Surface& src, int sx, int sy, Rop rop) {
     switch (rop) {

@@ -13,6 +13,13 @@ void FastBlt(Surface& dst, int x, int y, int w, int h, const Surface& src, int s
 // with a raster operation.
 void StretchBlt(Surface& dst, int x, int y, int w, int h, const Surface& src, int sx, int sy, int sw, int sh,
                 Rop rop);
+// A sprite over its mask in one pass: dst = (dst AND mask) OR sprite, the
+// mask at (mx, my) and the sprite at (px, py) of src, both w x h.
+void MaskPaintBlt(Surface& dst, int x, int y, int w, int h, const Surface& src, int mx, int my, const Surface& paint,
+                  int px, int py);
+// The same, stretched (nearest pixel) from sw x sh cells of one sheet.
+void MaskPaintStretch(Surface& dst, int x, int y, int w, int h, const Surface& sheet, int mx, int my, int px, int py,
+                      int sw, int sh);
 // Fills (x, y, w, h) with the texture src (sx, sy, tw, th) repeated, starting
 // (ox, oy) pixels into the texture, by copy.
 void TileBlt(Surface& dst, int x, int y, int w, int h, const Surface& src, int sx, int sy, int tw, int th, int ox,
