@@ -182,3 +182,14 @@ void DummyXServer::fail(const std::string& why)
 {
     failure_ = why + " (" + serverBinary() + ")\n" + tail(folder_ + "/stderr.txt", 10) + tail(folder_ + "/Xorg.log", 25);
 }
+
+std::pair<int, int> DummyXServer::screenSize() const
+{
+    Display* display = XOpenDisplay(display_.c_str());
+    if (!display)
+        return {0, 0};
+    const std::pair<int, int> size{DisplayWidth(display, DefaultScreen(display)),
+                                   DisplayHeight(display, DefaultScreen(display))};
+    XCloseDisplay(display);
+    return size;
+}

@@ -2,6 +2,7 @@
 // A private X server for the test, on the dummy video driver, offering
 // 1024 x 768 and 640 x 480 at 60 Hz and starting in 1024 x 768.
 #include <string>
+#include <utility>
 #include <sys/types.h>
 
 class DummyXServer {
@@ -20,6 +21,8 @@ public:
     const std::string& display() const { return display_; }
     // Why it did not start, with the end of the server's log.
     const std::string& failure() const { return failure_; }
+    // The size of the X screen as a newly connecting program sees it.
+    std::pair<int, int> screenSize() const;
 
 private:
     void start();

@@ -3,7 +3,20 @@
 // its three calls looked up by their C names.
 #include <dlfcn.h>
 
+#include <optional>
+#include <ostream>
+
 #include "resmode/ResMode.h"
+
+struct Mode {
+    int32_t width = 0, height = 0, bits = 0, frequency = 0;
+    bool operator==(const Mode&) const = default;
+};
+
+inline std::ostream& operator<<(std::ostream& out, const Mode& m)
+{
+    return out << m.width << "x" << m.height << "x" << m.bits << "@" << m.frequency;
+}
 
 struct ResModeLibrary {
     void* handle = dlopen(ZANBORA_GAME_DIR "/libResMode.so", RTLD_NOW | RTLD_LOCAL);
@@ -20,6 +33,15 @@ struct ResModeLibrary {
             dlclose(handle);
     }
     bool complete() const { return enumDisplay && getDisplay && setDisplay; }
+
+    std::optional<Mode> current() const
+    {
+        Mode m;
+        if (!getDisplay(&m.width, &m.height, &m.bits, &m.frequency))
+            return std::nullopt;
+        return m;
+    }
+    int32_t set(Mode m) const { return setDisplay(&m.width, &m.height, &m.bits, &m.frequency); }
 
 private:
     DisplayModeFn find(const char* name) const
