@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "ArtFiles.h"
 
@@ -159,4 +160,49 @@ TEST(ArtFiles, TitlePicturesAreNotBlank) {
     EXPECT_GT(Lit(Load("circle.bmp"), 0, 0, 200, 200), 20000);
     EXPECT_GT(Lit(Load("banner.jpg"), 0, 0, 201, 40), 5000);
     EXPECT_GT(Lit(Load("etc01.bmp"), 0, 0, 300, 300), 60000);
+}
+
+namespace {
+
+// Pixels that differ between two same-sized rectangles of two pictures.
+int Differing(const zanbora::Pixels& a, int ax, int ay, const zanbora::Pixels& b, int bx, int by, int w, int h) {
+    int d = 0;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) d += a.at(ax + x, ay + y) != b.at(bx + x, by + y);
+    return d;
+}
+
+}  // namespace
+
+TEST(ArtFiles, EveryOpponentHasAPictureOfItsOwn) {
+    std::vector<zanbora::Pixels> pics;
+    for (int n = 1; n <= 28; ++n) pics.push_back(Load(MonsterName(n)));
+    for (int i = 0; i < 28; ++i)
+        for (int j = i + 1; j < 28; ++j)
+            EXPECT_GT(Differing(pics[i], 0, 0, pics[j], 0, 0, 100, 100), 1500)
+                << MonsterName(i + 1) << " looks like " << MonsterName(j + 1);
+}
+
+TEST(ArtFiles, EveryJobHasItsOwnLook) {
+    const auto m = Load("chr_m.bmp");
+    const std::pair<int, int> strips[] = {{160, 96}, {0, 160},   {160, 160}, {0, 192},
+                                          {160, 192}, {0, 224}, {160, 224}, {160, 128}};
+    for (size_t i = 0; i < std::size(strips); ++i)
+        for (size_t j = i + 1; j < std::size(strips); ++j)
+            EXPECT_GT(Differing(m, strips[i].first, strips[i].second, m, strips[j].first, strips[j].second, 32, 32), 60)
+                << "strips " << i << " and " << j << " share a picture";
+}
+
+TEST(ArtFiles, MedalsAndMascotIconsTellTheMascotsApart) {
+    const auto item = Load("item_c.bmp");
+    const auto map = Load("map_c.bmp");
+    const auto ch = Load("ch.bmp");
+    for (int a = 0; a < 10; ++a)
+        for (int b = a + 1; b < 10; ++b) {
+            EXPECT_GT(Differing(item, 20 * (35 + a), 0, item, 20 * (35 + b), 0, 20, 20), 10) << "medals " << a << ", " << b;
+            EXPECT_GT(Differing(map, 40 * a, 320, map, 40 * b, 320, 40, 40), 100) << "icons " << a << ", " << b;
+            EXPECT_GT(Differing(ch, 40 * a, 320, ch, 40 * b, 320, 40, 40), 100) << "figures " << a << ", " << b;
+        }
+    // the icons of owned mascots are not the not-owned icon
+    for (int k = 0; k < 10; ++k) EXPECT_GT(Differing(map, 40 * k, 320, map, 0, 280, 40, 40), 300) << k;
 }
