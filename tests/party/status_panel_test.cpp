@@ -342,7 +342,7 @@ TEST(NewHero, DefaultsBeforeAnySave) {
     EXPECT_EQ(hero.HeroY, 480.5);
     EXPECT_EQ(double(hero.Progress[19]), 53.5);
     EXPECT_EQ(double(hero.Progress[20]), 480.5);
-    // Never set: zero, as a fresh run reads them.
-    EXPECT_EQ(hero.SkillFactor, 0);
+    // Set by the job, not by the defaults.
     EXPECT_EQ(hero.JobSkillName, "");
+    EXPECT_EQ(hero.Job, "");
 }
