@@ -5,6 +5,7 @@
 #include <SDL.h>
 #include <SDL_image.h>
 #include <cairo.h>
+#include <fontconfig/fontconfig.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -121,6 +122,8 @@ int main(int argc, char** argv) {
     cairo_destroy(cr);
     const bool ok = cairo_surface_write_to_png(out, argv[2]) == CAIRO_STATUS_SUCCESS;
     cairo_surface_destroy(out);
+    cairo_debug_reset_static_data();
+    FcFini();
     if (!ok) {
         std::fprintf(stderr, "cannot write %s\n", argv[2]);
         return 1;

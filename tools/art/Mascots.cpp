@@ -15,8 +15,9 @@ int MascotMonster(int k) {
 
 Image MascotFigure(int k) {
     Canvas c(40, 40);
-    cairo_translate(c.cr(), 1, 1);
-    cairo_scale(c.cr(), 0.38, 0.38);
+    // smaller than the hero's 32 x 32, standing on the cell's bottom edge
+    cairo_translate(c.cr(), 20 - 50 * 0.32, 39 - 98 * 0.32);
+    cairo_scale(c.cr(), 0.32, 0.32);
     DrawMonster(c.cr(), MascotMonster(k), 0);
     return c.Sprite();
 }
