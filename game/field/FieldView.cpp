@@ -30,7 +30,7 @@ void DrawGround(Game& game, const TerrainArt& art, int c, int w, const CellRect&
     int sx = ground.sx;
     if (art.framesAcross > 1) sx += ground.width * (game.field.AmbientPhase % art.framesAcross);
     TileBlt(game.sheets.PIC_U, r.x0, r.y0, r.width(), r.height(), game.sheets.map_c, sx, ground.sy, ground.width,
-            ground.height, TextureOffset(c, w, ground.width), TextureOffset(w, c, ground.height));
+            ground.height);
 }
 
 // Walls, trees and roofs in the hero's row or nearer stand in front of him

@@ -159,22 +159,12 @@ void StretchBlt(Surface& dst, int x, int y, int w, int h, const Surface& src, in
     }
 }
 
-void TileBlt(Surface& dst, int x, int y, int w, int h, const Surface& src, int sx, int sy, int tw, int th, int ox,
-             int oy) {
-    if (w <= 0 || h <= 0 || tw <= 0 || th <= 0) return;
-    ox %= tw, oy %= th;
+void TileBlt(Surface& dst, int x, int y, int w, int h, const Surface& src, int sx, int sy, int tw, int th) {
+    if (tw <= 0 || th <= 0) return;
     // Whole runs of the texture, each a plain block copy.
-    for (int j = 0, ty = oy; j < h;) {
-        int rows = std::min(h - j, th - ty);
-        for (int i = 0, tx = ox; i < w;) {
-            int cols = std::min(w - i, tw - tx);
-            BltWith<Rop::Copy>(dst.pixels(), x + i, y + j, cols, rows, src.pixels(), sx + tx, sy + ty);
-            i += cols;
-            tx = 0;
-        }
-        j += rows;
-        ty = 0;
-    }
+    for (int j = 0; j < h; j += th)
+        for (int i = 0; i < w; i += tw)
+            BltWith<Rop::Copy>(dst.pixels(), x + i, y + j, std::min(tw, w - i), std::min(th, h - j), src.pixels(), sx, sy);
 }
 
 void FillAll(Surface& dst, uint32_t colour) { std::fill(dst.pixels().data.begin(), dst.pixels().data.end(), colour); }

@@ -20,10 +20,9 @@ void MaskPaintBlt(Surface& dst, int x, int y, int w, int h, const Surface& src, 
 // The same, stretched (nearest pixel) from sw x sh cells of one sheet.
 void MaskPaintStretch(Surface& dst, int x, int y, int w, int h, const Surface& sheet, int mx, int my, int px, int py,
                       int sw, int sh);
-// Fills (x, y, w, h) with the texture src (sx, sy, tw, th) repeated, starting
-// (ox, oy) pixels into the texture, by copy.
-void TileBlt(Surface& dst, int x, int y, int w, int h, const Surface& src, int sx, int sy, int tw, int th, int ox,
-             int oy);
+// Fills (x, y, w, h) with the texture src (sx, sy, tw, th) repeated from its
+// top-left corner, by copy.
+void TileBlt(Surface& dst, int x, int y, int w, int h, const Surface& src, int sx, int sy, int tw, int th);
 // The whole surface in one colour.
 void FillAll(Surface& dst, uint32_t colour);
 

@@ -61,9 +61,4 @@ int CellVariant(int c, int w, int oneIn) {
     return CellHash(c, w) % uint32_t(oneIn) == 0 ? 1 : 0;
 }
 
-int TextureOffset(int c, int w, int span) {
-    if (span <= 1) return 0;
-    return int((CellHash(c, w) >> 8) % uint32_t(span));
-}
-
 }  // namespace zanbora

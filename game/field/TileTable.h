@@ -40,8 +40,5 @@ bool EventSpriteOf(int code, int& sx, int& sy);
 // The variant number of map cell (c, w): fixed per cell, so the same cell
 // always looks the same; 0 for most cells.
 int CellVariant(int c, int w, int oneIn);
-// Where in its texture a cell's ground starts, so neighbouring cells of the
-// same ground do not repeat the same patch.
-int TextureOffset(int c, int w, int span);
 
 }  // namespace zanbora
