@@ -91,7 +91,7 @@ void Arm(cairo_t* cr, double x, double y, Rgb body, double angle) {
 }
 
 // Head gear and clothes drawn over the body; x is the face centre shift.
-void Outfit1(cairo_t* cr, const BeanLook& look, Facing f, double fx) {
+void DressUp(cairo_t* cr, const BeanLook& look, Facing f, double fx) {
     const bool back = f == Facing::Up;
     switch (look.outfit) {
     case Outfit::Townsman:
@@ -250,15 +250,12 @@ void DrawBean(cairo_t* cr, const BeanLook& look, Facing f, int step, Pose pose, 
     cairo_stroke(cr);
 
     if (f != Facing::Up && look.outfit != Outfit::NotBean) {
-        if (!side || true) {
-            const double lookX = dir * 1.4;
-            if (side) {
-                Eye(cr, 50 + fx + dir * 3, 45, 0.95, lookX, look, pose);
-                Eye(cr, 50 + fx - dir * 9, 45, 0.8, lookX, look, pose);
-            } else {
-                Eye(cr, 41, 45, 1.0, 0, look, pose);
-                Eye(cr, 59, 45, 1.0, 0, look, pose);
-            }
+        if (side) {
+            Eye(cr, 50 + fx + dir * 3, 45, 0.95, dir * 1.4, look, pose);
+            Eye(cr, 50 + fx - dir * 9, 45, 0.8, dir * 1.4, look, pose);
+        } else {
+            Eye(cr, 41, 45, 1.0, 0, look, pose);
+            Eye(cr, 59, 45, 1.0, 0, look, pose);
         }
         if (!look.glowingEyes) {
             Ellipse(cr, 50 + fx - 15, 56, 4, 2.5);
@@ -292,7 +289,7 @@ void DrawBean(cairo_t* cr, const BeanLook& look, Facing f, int step, Pose pose, 
             cairo_stroke(cr);
         }
     }
-    Outfit1(cr, look, f, fx);
+    DressUp(cr, look, f, fx);
 
     // the arm in front, with what the job carries
     const double armX = side ? 50 + dir * 15 : 24;

@@ -391,7 +391,6 @@ void Priest(cairo_t* cr, int f) {
     Poly(cr, {44, 12, 56, 12, 56, 16, 44, 16});
     SetColour(cr, Col("gold"));
     cairo_fill(cr);
-    Line(cr, 42, 42, 58, 42, Col("ink"), 0.1);
 }
 
 // ザンボラ: the master himself, a huge dark bean in armour and cape.
