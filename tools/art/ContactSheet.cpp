@@ -80,7 +80,7 @@ int main(int argc, char** argv) {
             rowH = 0;
         }
         placed.push_back({e, img, x, y + label, w, h});
-        x += std::max(w, 120) + pad;
+        x += std::max(w, 168) + pad;  // room for the caption
         rowH = std::max(rowH, h);
     }
     const int height = y + rowH + label + pad;
