@@ -81,6 +81,8 @@ TEST_F(WorldFiles, TheTrainingGroundAndTheHall) {
         }
     }
     EXPECT_EQ(CountOn(21, 478), 1) << "one last boss, on row 478";
+    for (const Item& i : items)
+        if (i.code == 21 && i.y == 478) EXPECT_TRUE(Open(i.x - 1, i.y)) << "the hero steps west after the last battle";
     EXPECT_EQ(CountOf(21), 2) << "the trainer and the last boss";
     EXPECT_EQ(CountOf(24), 0);
     EXPECT_EQ(CountOf(25), 0) << "the start screen places the crystal ball itself";
@@ -93,6 +95,10 @@ TEST_F(WorldFiles, EveryInformationRowHasATownAndEveryTownHasSomethingToTell) {
         for (int x = 0; x <= 100; ++x)
             if (map.terrainAt(x, y) == kInnTerrain) {
                 EXPECT_TRUE(rows.count(y)) << "a town at " << Where(x, y) << " has nothing to tell";
+                // The teleport returns the hero up to one cell west and one south of
+                // where he entered the town.
+                EXPECT_TRUE(Open(x - 1, y) && Open(x, y + 1) && Open(x - 1, y + 1))
+                    << "the teleport back to the town at " << Where(x, y) << " could end in a wall";
                 EXPECT_EQ(map.eventAt(x, y), 0) << "an event on the town square " << Where(x, y);
                 found.insert(y);
             }
