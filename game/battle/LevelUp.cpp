@@ -78,7 +78,6 @@ void RunLevelUps(Game& game) {
 void GrowthWheel(Game& game) {
     KeyFlags& keys = game.keys;
     game.field.Cursor = 0;
-    DrawWheel(game, 0);
     while (game.battle.GrowthPicks > 0) {
         DrawWheel(game, 0);
         if (keys.KeyState[0]) TurnWheel(game, +1);
