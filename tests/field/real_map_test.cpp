@@ -52,6 +52,29 @@ TEST_F(RealMapTest, EveryWarpOfTheWorldLandsOnWalkableGroundAndStaysThere) {
     EXPECT_GT(warps, 0);
 }
 
+TEST_F(RealMapTest, EveryMagicCircleOfTheWorldHasARowAndLandsOnWalkableGround) {
+    int circles = 0;
+    for (int y = 0; y < kEventRows; ++y) {
+        for (int x = 0; x < kEventColumns; ++x) {
+            const int code = game().map.eventAt(x, y);
+            if (code != 18 && code != 19) continue;
+            ++circles;
+            std::optional<MagicCircle> circle = FindMagicCircle(y);
+            ASSERT_TRUE(circle) << "no circle row for the circle at " << x << ", " << y;
+            arriveAt(x, y);
+            MapCell landing = CircleLanding(*circle, {x, y});
+            EXPECT_EQ(footCellX(), landing.x) << "circle at " << x << ", " << y;
+            EXPECT_EQ(footCellY(), landing.y) << "circle at " << x << ", " << y;
+            EXPECT_TRUE(IsWalkableTerrain(game().map.terrainAt(landing.x, landing.y)))
+                << "circle at " << x << ", " << y;
+            if (circle->opensWayBack) {
+                EXPECT_TRUE(FindMagicCircle(landing.y)) << "the way back from " << x << ", " << y << " leads nowhere";
+            }
+        }
+    }
+    EXPECT_GT(circles, 0);
+}
+
 TEST_F(RealMapTest, TheNewHeroStartsOnOpenGroundAndCanWalk) {
     game().player.HeroX = 53.5;
     game().player.HeroY = 480.5;
