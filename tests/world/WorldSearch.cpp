@@ -1,7 +1,6 @@
 #include "WorldSearch.h"
 
 #include <deque>
-#include <optional>
 
 #include "game/field/TerrainCodes.h"
 

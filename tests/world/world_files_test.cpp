@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <fstream>
 #include <iterator>
-#include <map>
 #include <regex>
 #include <set>
 

@@ -5,6 +5,7 @@
 
 #include <cairo.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
