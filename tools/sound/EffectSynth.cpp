@@ -59,12 +59,33 @@ double envelope(const EffectLayer& layer, double t, double length) {
   return a;
 }
 
-double oscillator(const EffectLayer& layer, double phase, double t) {
+// Smooths the jump of a square or saw wave over one sample on each side, so
+// high notes do not fold back into harsh, out-of-tune partials.
+double polyBlep(double t, double dt) {
+  if (t < dt) {
+    t /= dt;
+    return t + t - t * t - 1;
+  }
+  if (t > 1 - dt) {
+    t = (t - 1) / dt;
+    return t * t + t + t + 1;
+  }
+  return 0;
+}
+
+double oscillator(const EffectLayer& layer, double phase, double step, double t) {
   const double frac = phase - std::floor(phase);
+  const double dt = std::min(step, 0.5);
   switch (layer.wave) {
-    case Waveform::Square: return frac < layer.duty ? 1.0 : -1.0;
+    case Waveform::Square: {
+      double v = frac < layer.duty ? 1.0 : -1.0;
+      v += polyBlep(frac, dt);
+      const double fall = frac + 1 - layer.duty;
+      v -= polyBlep(fall - std::floor(fall), dt);
+      return v;
+    }
     case Waveform::Triangle: return frac < 0.5 ? 4 * frac - 1 : 3 - 4 * frac;
-    case Waveform::Saw: return 2 * frac - 1;
+    case Waveform::Saw: return 2 * frac - 1 - polyBlep(frac, dt);
     case Waveform::Sine:
     case Waveform::Noise: break;
   }
@@ -105,7 +126,7 @@ void addLayer(const EffectLayer& layer, std::uint32_t seed, int rate, std::vecto
         }
         v = held;
       } else {
-        v = oscillator(layer, phase, t);
+        v = oscillator(layer, phase, f / rate, t);
         phase += f / rate;
       }
       if (layer.cutoff > 0) v = filter.process(v, glide(layer.cutoff, layer.cutoffTo, u), layer.q, rate);
