@@ -154,17 +154,13 @@ void DrinkFromSpring(Game& game) {
     game.player.Hp = game.player.MaxHp;
     game.player.Mp = game.player.MaxMp;
     const int skip = game.clock.DrawSkip;
-    // The hero is drawn from the stored position while the fade runs.
-    LeaveFootPoint(game);
     for (int v = 255; v >= 0; v -= 20 * skip) {
         game.Pic.setBackColour(Rgb(v, v, v));
-        DrawHeroLight(game);
+        ComposeFieldLight(game, FootX(game), FootY(game));
         DrawStatusPanel(game);
         Present(game);
         Wait(game, 30 * skip);
     }
-    game.player.HeroX += 0.5;
-    game.player.HeroY += 0.9;
     game.Pic.setBackColour(0);
     game.map.setEvent(cellX, cellY, 0);
 }

@@ -8,6 +8,8 @@ struct Game;
 // Ground layer, hero and upper layer into Pic, deciding whether the hero is
 // hidden by the terrain under the given foot point.
 void ComposeFieldWithHero(Game& game, double footX, double footY);
+// The same without masks, by OR, for the fades (DrawHeroLight).
+void ComposeFieldLight(Game& game, double footX, double footY);
 
 // Back from the foot point to the stored position (every way out of MOVEN).
 void LeaveFootPoint(Game& game);

@@ -113,11 +113,13 @@ void ComposeFieldWithHero(Game& game, double footX, double footY) {
 
 void DrawHero(Game& game) { ComposeFieldWithHero(game, game.player.HeroX + 0.5, game.player.HeroY + 0.9); }
 
-void DrawHeroLight(Game& game) {
+void ComposeFieldLight(Game& game, double footX, double footY) {
     CopyWindow(game, game.sheets.PIC_U, Rop::Or);
-    if (!HeroHidden(game, game.player.HeroX + 0.5, game.player.HeroY + 0.9)) DrawHeroSprite(game, false);
+    if (!HeroHidden(game, footX, footY)) DrawHeroSprite(game, false);
     CopyWindow(game, game.sheets.PPP, Rop::Or);
 }
+
+void DrawHeroLight(Game& game) { ComposeFieldLight(game, game.player.HeroX + 0.5, game.player.HeroY + 0.9); }
 
 void FieldWipe(Game& game) {
     for (int i = 0; i <= 31; ++i) {

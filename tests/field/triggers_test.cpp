@@ -80,14 +80,32 @@ TEST_F(TriggerTest, TheSpringRestoresHpAndMpAndDriesUp) {
     game().player.Hp = 3;
     game().player.Mp = 0;
     game().map.setEvent(41, 300, 22);
+    terrain(0, 0, 139, 505, 6);
+    game().sheets.map_c.fillRect(0, 176, 63, 239, 0x402010);  // the road
+    std::vector<uint32_t> road;
+    tg.platform.onPresent = [&road](const Pixels& frame) { road.push_back(frame.at(60, 280)); };
     standIn(40, 300);
     walkInto("R");
+    // Grey 255, 235, ... 15 over the field: it starts washed out and darkens.
+    ASSERT_EQ(road.size(), 13u);
+    EXPECT_EQ(road.front(), 0xFFFFFFu);
+    EXPECT_EQ(road.back(), 0x402010u | 0x0F0F0Fu);
     EXPECT_EQ(game().player.Hp, game().player.MaxHp);
     EXPECT_EQ(game().player.Mp, game().player.MaxMp);
     EXPECT_EQ(game().map.eventAt(41, 300), 0);
     EXPECT_EQ(soundCount("men11.WAV"), 1);
     EXPECT_EQ(game().Pic.backColour(), 0u);
     EXPECT_EQ(footCellX(), 41) << "the hero stays where he drank";
+}
+
+// The status panel, redrawn through the wipe, stands over the right edge.
+TEST_F(TriggerTest, TheFieldWipeClosesTheWindowInThirtyTwoFrames) {
+    game().Pic.setBackColour(0xFFFFFF);
+    const int before = tg.platform.frameCount();
+    FieldWipe(game());
+    EXPECT_EQ(tg.platform.frameCount() - before, 32);
+    for (int y = 30; y < 318; y += 7)
+        for (int x = 30; x < 300; x += 7) ASSERT_EQ(game().Pic.at(x, y), 0u) << x << ", " << y;
 }
 
 TEST_F(TriggerTest, AMedalGivesItsMascotOnce) {
