@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -136,6 +137,8 @@ void DummyXServer::start()
     if (pid_ == 0) {
         close(ready[0]);
         setsid();
+        // A test that dies must not leave its server behind.
+        prctl(PR_SET_PDEATHSIG, SIGTERM);
         const int out = open((folder_ + "/stderr.txt").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
         if (out >= 0) {
             dup2(out, 1);

@@ -106,6 +106,11 @@ protected:
         // The real X11 video, whatever the test runner chose for other tests.
         video = std::make_unique<ScopedVariable>("SDL_VIDEODRIVER", "x11");
         audio = std::make_unique<ScopedVariable>("SDL_AUDIODRIVER", "dummy");
+        // Drawn by SDL itself, without even a trial of OpenGL: the GL drivers
+        // SDL would load and unload keep allocations the leak checker can no
+        // longer put a name to.
+        renderer = std::make_unique<ScopedVariable>("SDL_RENDER_DRIVER", "software");
+        noGl = std::make_unique<ScopedVariable>("SDL_FRAMEBUFFER_ACCELERATION", "0");
         platform = std::make_unique<SdlPlatform>(dir.path());
         ASSERT_TRUE(platform->openWindow());
         game = std::make_unique<Game>(*platform, dir.path());
@@ -151,7 +156,7 @@ protected:
         return false;
     }
 
-    std::unique_ptr<ScopedVariable> video, audio;
+    std::unique_ptr<ScopedVariable> video, audio, renderer, noGl;
     std::unique_ptr<SdlPlatform> platform;
     std::unique_ptr<Game> game;
 };
