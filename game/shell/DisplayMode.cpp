@@ -74,6 +74,12 @@ void SwitchToGameMode(Game& game) {
     game.platform.fitFullScreenWindow(w, h);
 }
 
+DisplayState::~DisplayState() {
+    if (FullScreen != 1 || !api.SetDisplay) return;
+    int32_t w = SavedWidth, h = SavedHeight, b = SavedBits, f = SavedFrequency;
+    api.SetDisplay(&w, &h, &b, &f);
+}
+
 void RestoreDisplayMode(Game& game) {
     DisplayState& display = game.display;
     if (display.FullScreen != 1) return;

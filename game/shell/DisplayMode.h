@@ -25,6 +25,12 @@ struct ResModeApi {
 
 // The display mode before full-screen play, put back at the end.
 struct DisplayState {
+    DisplayState() = default;
+    DisplayState(const DisplayState&) = delete;
+    DisplayState& operator=(const DisplayState&) = delete;
+    // A game that goes away still in full screen puts the saved mode back.
+    ~DisplayState();
+
     int SavedWidth = 0, SavedHeight = 0, SavedBits = 0, SavedFrequency = 0;
     int FullScreen = 0;
     std::unique_ptr<LoadedLibrary> library;

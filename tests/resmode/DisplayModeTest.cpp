@@ -111,7 +111,6 @@ protected:
         display = &screen;
         useLibrary(WorkingCalls());
     }
-    void TearDown() override { display = nullptr; }
 
     void useLibrary(std::map<std::string, void*> calls)
     {
@@ -177,6 +176,17 @@ TEST_F(DisplayModeTest, EndOfTheProgramPutsTheSavedModeBackOnce)
     // Ending again (a damaged save found while unloading) does not switch again.
     EXPECT_EQ(testing::RunUntilEnd([&] { EndProgram(game, 3); }), 3);
     EXPECT_EQ(screen.switchedTo, (std::vector<VideoMode>{k640x16, kDesktop}));
+}
+
+TEST_F(DisplayModeTest, GameGoingAwayInFullScreenPutsTheModeBack)
+{
+    screen.modes = {kDesktop, k640x16};
+    {
+        Game other{platform, dir.path()};
+        SwitchToGameMode(other);
+        ASSERT_EQ(screen.current, k640x16);
+    }
+    EXPECT_EQ(screen.current, kDesktop);
 }
 
 TEST_F(DisplayModeTest, FailedRestoreSaysSoAndTheProgramStillEnds)
