@@ -46,7 +46,7 @@ void MascotHeal(Game& game, uint32_t colour) {
 // ROBO's laser from the mascot's place across to the opponent.
 void MascotLaser(Game& game) {
     PlayBattleWave(game, "ATK10.WAV");
-    const int fromX = kMascotX, y = kMascotY + 4;
+    const int fromX = kMascotX, y = kMascotY - 14;  // over the hero's head
     for (int reach = 0; reach <= 288; reach += 32) {
         SceneFrame(game);
         PaintLaser(game, fromX, kOpponentX + 100, y, reach, reach / 32);
