@@ -45,7 +45,10 @@ bool SdlAudio::musicOpen(const std::string& path) {
 
 bool SdlAudio::musicPlay() {
     if (!music_) return false;
-    return Mix_PlayMusic(static_cast<Mix_Music*>(music_), 1) == 0;
+    // Loop inside the MIDI player: FluidSynth keeps a finished piece "playing"
+    // for two silent seconds before it reports the end, so restarting it from
+    // the frame wait would leave a gap; its own loop joins the bar lines exactly.
+    return Mix_PlayMusic(static_cast<Mix_Music*>(music_), -1) == 0;
 }
 
 void SdlAudio::musicStop() {
