@@ -50,8 +50,10 @@ std::string expandMacros(const std::string& s, const std::map<std::string, std::
 }
 
 std::vector<std::uint8_t> meta(std::uint8_t type, const std::vector<std::uint8_t>& data) {
-  std::vector<std::uint8_t> bytes = {0xFF, type};
-  bytes.insert(bytes.end(), data.begin(), data.end());
+  std::vector<std::uint8_t> bytes(2 + data.size());
+  bytes[0] = 0xFF;
+  bytes[1] = type;
+  std::copy(data.begin(), data.end(), bytes.begin() + 2);
   return bytes;
 }
 
