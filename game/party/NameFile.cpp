@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "game/shell/TextCodec.h"
+#include "platform/SafeFile.h"
 
 namespace zanbora {
 
@@ -33,9 +34,8 @@ bool ReadNameFile(const std::string& path, NameFile& out) {
 bool WriteNameFile(const std::string& path, const NameFile& in) {
     std::string name;
     if (!Utf8ToCp932(in.name, name)) return false;
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << name << "\r\n" << in.drawSkip << "\r\n";
-    return bool(out);
+    std::string error;
+    return WriteFileAtomically(path, name + "\r\n" + std::to_string(in.drawSkip) + "\r\n", error);
 }
 
 }  // namespace zanbora

@@ -1,0 +1,85 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "platform/SafeFile.h"
+#include "support/TestGame.h"
+
+using namespace zanbora;
+using zanbora::testing::TempGameDir;
+namespace fs = std::filesystem;
+
+namespace {
+std::string Slurp(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+size_t EntriesIn(const std::string& dir) {
+    return static_cast<size_t>(std::distance(fs::directory_iterator(dir), fs::directory_iterator()));
+}
+}  // namespace
+
+TEST(SafeFile, ReplacesTheWholeFileAndLeavesNoTemporaryBehind) {
+    TempGameDir dir(false);
+    const std::string path = dir.path() + "/hero";
+    std::string error;
+    ASSERT_TRUE(WriteFileAtomically(path, "a long first version", error)) << error;
+    ASSERT_TRUE(WriteFileAtomically(path, "short", error)) << error;
+    EXPECT_EQ(Slurp(path), "short");
+    EXPECT_EQ(EntriesIn(dir.path()), 1u);
+}
+
+TEST(SafeFile, ASymlinkAtTheTargetIsReplacedNotFollowed) {
+    TempGameDir dir(false);
+    TempGameDir outside(false);
+    const std::string victim = outside.path() + "/victim";
+    outside.write("victim", "keep me");
+    const std::string path = dir.path() + "/name.ini";
+    ASSERT_EQ(::symlink(victim.c_str(), path.c_str()), 0);
+    std::string error;
+    ASSERT_TRUE(WriteFileAtomically(path, "new", error)) << error;
+    EXPECT_EQ(Slurp(victim), "keep me");
+    EXPECT_FALSE(fs::is_symlink(path));
+    EXPECT_EQ(Slurp(path), "new");
+}
+
+TEST(SafeFile, AFolderThatCannotBeWrittenKeepsTheOldFileAndSaysWhy) {
+    if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
+    TempGameDir dir(false);
+    dir.write("hero", "old");
+    ::chmod(dir.path().c_str(), 0555);
+    std::string error;
+    EXPECT_FALSE(WriteFileAtomically(dir.path() + "/hero", "new", error));
+    ::chmod(dir.path().c_str(), 0755);
+    EXPECT_EQ(error, "Permission denied");
+    EXPECT_EQ(Slurp(dir.path() + "/hero"), "old");
+    EXPECT_EQ(EntriesIn(dir.path()), 1u);
+}
+
+TEST(SafeFile, AMissingFolderIsAFailureWithItsReason) {
+    TempGameDir dir(false);
+    std::string error;
+    EXPECT_FALSE(WriteFileAtomically(dir.path() + "/nowhere/hero", "x", error));
+    EXPECT_EQ(error, "No such file or directory");
+}
+
+TEST(SafeFile, FoldersAreCreatedButNeverThroughALink) {
+    TempGameDir dir(false);
+    TempGameDir outside(false);
+    std::string error;
+    EXPECT_TRUE(EnsurePlainDirectory(dir.path() + "/saves", error));
+    EXPECT_TRUE(fs::is_directory(dir.path() + "/saves"));
+    EXPECT_TRUE(EnsurePlainDirectory(dir.path() + "/saves", error));
+    ASSERT_EQ(::symlink(outside.path().c_str(), (dir.path() + "/linked").c_str()), 0);
+    EXPECT_FALSE(EnsurePlainDirectory(dir.path() + "/linked", error));
+    EXPECT_EQ(error, "is a symbolic link");
+    dir.write("plain", "x");
+    EXPECT_FALSE(EnsurePlainDirectory(dir.path() + "/plain", error));
+    EXPECT_EQ(error, "is not a folder");
+}
