@@ -54,4 +54,13 @@ size_t Utf8Length(const std::string& utf8) {
     return count;
 }
 
+std::vector<std::string> Utf8Characters(const std::string& utf8) {
+    std::vector<std::string> characters;
+    for (unsigned char c : utf8) {
+        if ((c & 0xC0) != 0x80 || characters.empty()) characters.emplace_back();
+        characters.back() += char(c);
+    }
+    return characters;
+}
+
 }  // namespace zanbora
