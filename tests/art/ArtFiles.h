@@ -5,12 +5,13 @@
 #include <string>
 
 #include "platform/ImageLoader.h"
+#include "support/BuildPaths.h"
 
 namespace arttest {
 
 inline zanbora::Pixels Load(const std::string& name) {
     zanbora::Pixels p;
-    const std::string path = std::string(ZANBORA_GAME_DIR) + "/cg/" + name;
+    const std::string path = zanbora::testing::BuiltGameDir() + "/cg/" + name;
     EXPECT_TRUE(zanbora::LoadPictureFile(path, p)) << "cannot load " << path;
     return p;
 }

@@ -9,6 +9,7 @@
 #include "Image.h"
 #include "Paint.h"
 #include "platform/ImageLoader.h"
+#include "support/BuildPaths.h"
 
 namespace {
 
@@ -63,7 +64,7 @@ TEST(ArtTools, DitherKeepsBlackAndNeverMakesBlack) {
 }
 
 TEST(ArtTools, SpriteOfACanvasHasAnInkOutlineAndNoBlackInside) {
-    art::LoadPalette(std::string(ZANBORA_SOURCE_DIR) + "/assets/art/palette.txt");
+    art::LoadPalette(zanbora::testing::SourceDir() + "/assets/art/palette.txt");
     art::Canvas c(20, 20);
     cairo_rectangle(c.cr(), 5, 5, 10, 10);
     cairo_set_source_rgb(c.cr(), 0, 0, 0);  // a black shape: must not vanish under OR
@@ -76,7 +77,7 @@ TEST(ArtTools, SpriteOfACanvasHasAnInkOutlineAndNoBlackInside) {
 }
 
 TEST(ArtTools, UnknownColourNameStopsTheBuild) {
-    art::LoadPalette(std::string(ZANBORA_SOURCE_DIR) + "/assets/art/palette.txt");
+    art::LoadPalette(zanbora::testing::SourceDir() + "/assets/art/palette.txt");
     EXPECT_THROW(art::Col("no-such-colour"), std::runtime_error);
     EXPECT_NO_THROW(art::Col("ink"));
 }

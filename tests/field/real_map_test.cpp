@@ -5,6 +5,7 @@
 #include "field_fixture.h"
 #include "game/field/TerrainCodes.h"
 #include "game/field/WarpTable.h"
+#include "support/BuildPaths.h"
 
 namespace zanbora::testing {
 namespace {
@@ -12,7 +13,7 @@ namespace {
 class RealMapTest : public FieldTest {
 protected:
     void SetUp() override {
-        const std::string dir = ZANBORA_GAME_DIR;
+        const std::string dir = zanbora::testing::BuiltGameDir();
         std::string problem;
         if (!std::filesystem::exists(dir + "/map.dat") || !std::filesystem::exists(dir + "/items.lst"))
             GTEST_SKIP() << "the built game folder has no world yet";

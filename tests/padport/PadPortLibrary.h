@@ -4,9 +4,10 @@
 #include <dlfcn.h>
 
 #include "padport/PadPort.h"
+#include "support/BuildPaths.h"
 
 struct PadPortLibrary {
-    void* handle = dlopen(ZANBORA_GAME_DIR "/libPadPort.so", RTLD_NOW | RTLD_LOCAL);
+    void* handle = dlopen((zanbora::testing::BuiltGameDir() + "/libPadPort.so").c_str(), RTLD_NOW | RTLD_LOCAL);
     CheckJoyFn checkJoy = handle ? reinterpret_cast<CheckJoyFn>(dlsym(handle, "CheckJoy")) : nullptr;
     GetJoyAxisFn getJoyAxis = handle ? reinterpret_cast<GetJoyAxisFn>(dlsym(handle, "GetJoyAxis")) : nullptr;
     GetJoyButtonFn getJoyButton = handle ? reinterpret_cast<GetJoyButtonFn>(dlsym(handle, "GetJoyButton")) : nullptr;

@@ -9,6 +9,7 @@
 #include "game/shell/JoyPad.h"
 #include "platform/LoadedLibraryDl.h"
 #include "support/TestGame.h"
+#include "support/BuildPaths.h"
 
 namespace zanbora {
 namespace {
@@ -24,7 +25,7 @@ protected:
     void SetUp() override
     {
         if (SDL_NumJoysticks() > 0) GTEST_SKIP() << "a real joystick is attached; these tests need the machine without one";
-        test.platform.libraries["libPadPort.so"] = [] { return OpenLibraryDl(ZANBORA_GAME_DIR "/libPadPort.so"); };
+        test.platform.libraries["libPadPort.so"] = [] { return OpenLibraryDl(zanbora::testing::BuiltGameDir() + "/libPadPort.so"); };
         stick = std::make_unique<VirtualJoystick>(2, 8);
         ASSERT_TRUE(stick->plugged()) << SDL_GetError();
         stick->axis(0, 0);

@@ -7,6 +7,7 @@
 #include <ostream>
 
 #include "resmode/ResMode.h"
+#include "support/BuildPaths.h"
 
 struct Mode {
     int32_t width = 0, height = 0, bits = 0, frequency = 0;
@@ -19,7 +20,7 @@ inline std::ostream& operator<<(std::ostream& out, const Mode& m)
 }
 
 struct ResModeLibrary {
-    void* handle = dlopen(ZANBORA_GAME_DIR "/libResMode.so", RTLD_NOW | RTLD_LOCAL);
+    void* handle = dlopen((zanbora::testing::BuiltGameDir() + "/libResMode.so").c_str(), RTLD_NOW | RTLD_LOCAL);
     DisplayModeFn enumDisplay = find("EnumDisplay");
     DisplayModeFn getDisplay = find("GetDisplay");
     DisplayModeFn setDisplay = find("SetDisplay");

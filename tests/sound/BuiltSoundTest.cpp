@@ -11,6 +11,7 @@
 
 #include "RiffReader.h"
 #include "SmfReader.h"
+#include "support/BuildPaths.h"
 
 namespace {
 
@@ -27,7 +28,7 @@ const std::vector<std::string> kGameWaves = {
     "tatk01", "tatk02", "tatk03", "tatk04", "tatk05", "tatk06", "tatk07",
     "tatk10", "tatk11", "tatk12", "tatk13"};
 
-fs::path gameDir() { return fs::path(ZANBORA_GAME_DIR); }
+fs::path gameDir() { return fs::path(zanbora::testing::BuiltGameDir()); }
 
 PcmWave loadWave(const std::string& name) {
   return soundtest::readPcmWave(soundtest::readFileBytes((gameDir() / "wave" / (name + ".wav")).string()));

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include "game/shell/Shutdown.h"
+#include "support/BuildPaths.h"
 
 namespace zanbora::testing {
 
@@ -17,7 +18,7 @@ TempGameDir::TempGameDir(bool withData) {
     fs::create_directories(dir);
     path_ = dir.string();
     if (!withData) return;
-    const fs::path built(ZANBORA_GAME_DIR);
+    const fs::path built(BuiltGameDir());
     std::error_code error;
     for (const char* name : {"map.dat", "items.lst", "libPadPort.so", "libResMode.so"})
         if (fs::exists(built / name)) fs::copy_file(built / name, dir / name, error);

@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "game/field/TerrainCodes.h"
+#include "support/BuildPaths.h"
 
 namespace zanbora::world {
 
@@ -69,9 +70,9 @@ void TalkToPerson(Story& story, MapCell c) {
 Story NewGame() {
     Story story;
     std::string problem;
-    if (!LoadTerrainFile(std::string(ZANBORA_GAME_DIR) + "/map.dat", story.map, problem))
+    if (!LoadTerrainFile(zanbora::testing::BuiltGameDir() + "/map.dat", story.map, problem))
         throw std::runtime_error("map.dat: " + problem);
-    if (!ApplyItemList(std::string(ZANBORA_GAME_DIR) + "/items.lst", story.map))
+    if (!ApplyItemList(zanbora::testing::BuiltGameDir() + "/items.lst", story.map))
         throw std::runtime_error("items.lst cannot be read");
     story.map.setEvent(80, 475, 25);
     return story;

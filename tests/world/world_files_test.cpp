@@ -11,6 +11,7 @@
 
 #include "WorldStory.h"
 #include "game/field/TerrainCodes.h"
+#include "support/BuildPaths.h"
 
 namespace zanbora::world {
 namespace {
@@ -20,7 +21,7 @@ struct Item {
 };
 
 std::string ReadBytes(const std::string& name) {
-    std::ifstream in(std::string(ZANBORA_GAME_DIR) + "/" + name, std::ios::binary);
+    std::ifstream in(zanbora::testing::BuiltGameDir() + "/" + name, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
