@@ -1,0 +1,232 @@
+#include "Autopilot.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "game/shell/Game.h"
+#include "platform/KeyCodes.h"
+
+namespace zanbora::playthrough {
+
+namespace {
+
+// The battle menu's entries and the growth wheel's stats, as the cursor
+// counts them.
+constexpr int kAttack = 0, kFlee = 3;
+constexpr int kWheelHp = 0, kWheelSpeed = 1, kWheelDefence = 2, kWheelAttack = 3;
+// Six picks a level: a tough, hard-hitting hero who is not too slow.
+constexpr int kPickOrder[6] = {kWheelHp, kWheelAttack, kWheelDefence, kWheelHp, kWheelAttack, kWheelSpeed};
+// Opponents met at random have ids below the dragon rock's; flight from the
+// others does nothing.
+constexpr int kFirstFixedId = 899;
+// A leg that takes longer than this has lost its way.
+constexpr int kFramesPerLegLimit = 400000;
+constexpr int kAttemptsLimit = 10;
+
+int Opposite(int direction) { return (direction + 2) % 4; }
+
+}  // namespace
+
+Autopilot::Autopilot(Game& game, ScreenReader& screen, std::vector<world::Leg> route, size_t legCount)
+    : game_(game), screen_(screen), hands_(screen), route_(std::move(route)),
+      legCount_(std::min(legCount, route_.size())), legStartTicks_(screen.ticks()), legStartWall_(std::chrono::steady_clock::now()),
+      trace_(std::getenv("ZANBORA_BOT_TRACE") != nullptr) {}
+
+MapCell Autopilot::foot() const {
+    return {Int(game_.player.HeroX + 0.5), Int(game_.player.HeroY + 0.9)};
+}
+
+// A field frame shows the map and nothing but the status panel, whose lines
+// start with the hero's name and tell his job.
+bool Autopilot::onField() const {
+    const auto& lines = screen_.shownTexts();
+    if (game_.GameState != "MOVE" || lines.empty() || lines.size() > 12 || lines.front() != game_.player.Name)
+        return false;
+    for (const std::string& line : lines)
+        if (line.rfind("職 ", 0) == 0) return true;
+    return false;
+}
+
+void Autopilot::countStates() {
+    const std::string& state = game_.GameState;
+    if (state == "BATTLE" && lastState_ != "BATTLE") {
+        ++battles_;
+        defeatSeen_ = false;
+    }
+    if (state == "BATTLE" && game_.player.Hp <= 0 && !defeatSeen_) {
+        ++defeats_;
+        defeatSeen_ = true;
+    }
+    lastState_ = state;
+}
+
+void Autopilot::onFrame() {
+    idleWaits_ = 0;
+    countStates();
+    if (trace_ && screen_.frameCount() % 500 == 0) {
+        std::printf("  frame %d: %s at (%d, %d), level %d, HP %d/%d, texts:", screen_.frameCount(),
+                    game_.GameState.c_str(), foot().x, foot().y, Int(game_.player.Level), Int(game_.player.Hp),
+                    Int(game_.player.MaxHp));
+        for (const std::string& line : screen_.shownTexts()) std::printf(" [%s]", line.c_str());
+        std::printf("\n");
+        std::fflush(stdout);
+    }
+    if (finished_ || !stuck_.empty()) return;
+    if (screen_.frameCount() - legStartFrame_ > kFramesPerLegLimit) return giveUp("the leg takes too long");
+    if (onField()) return fieldFrame();
+    sawOtherScreen_ = true;
+    if (game_.GameState == "BATTLE" && screen_.shows("通常攻撃")) return battleMenu();
+    if (screen_.shows("LEVEL UP!!")) return growthWheel();
+    if (game_.GameState == "BATTLE2" && screen_.shows("こじ開ける")) return doorPrompt();
+    // Anything else (a wipe, a battle scene, a fade) runs by itself.
+    hands_.releaseAll();
+}
+
+// A screen that waits for a key without drawing (a message, the end of a
+// scene) gets the decide key after half a second.
+void Autopilot::onWait() {
+    if (++idleWaits_ < 50) return;
+    idleWaits_ = 0;
+    hands_.tap(vk::X);
+}
+
+void Autopilot::battleMenu() {
+    const Player& hero = game_.player;
+    const Monster& monster = game_.monster;
+    int target = kAttack;
+    if (hero.Hp < 0.5 * hero.MaxHp && monster.Id < kFirstFixedId) target = kFlee;
+    const int cursor = Int(game_.field.Cursor);
+    if (cursor < target) return hands_.holdOnly({vk::Down});
+    if (cursor > target) return hands_.holdOnly({vk::Up});
+    hands_.releaseAll();
+    hands_.tap(vk::X);
+}
+
+void Autopilot::growthWheel() {
+    const int picksLeft = Int(game_.battle.GrowthPicks);
+    const int target = kPickOrder[(6 - picksLeft + 6) % 6];
+    if (Int(game_.field.Cursor) != target) return hands_.holdOnly({vk::Left});
+    hands_.releaseAll();
+    hands_.tap(vk::X);
+}
+
+void Autopilot::doorPrompt() {
+    const int target = game_.player.Level > game_.monster.Attack ? 0 : 1;
+    const int cursor = Int(game_.field.Cursor);
+    if (cursor < target) return hands_.holdOnly({vk::Down});
+    if (cursor > target) return hands_.holdOnly({vk::Up});
+    hands_.releaseAll();
+    hands_.tap(vk::X);
+}
+
+void Autopilot::fieldFrame() {
+    const MapCell here = foot();
+    if (trace_ && !(here == lastFoot_))
+        std::printf("  frame %d: (%d, %d) event %d\n", screen_.frameCount(), here.x, here.y,
+                    game_.map.eventAt(here.x, here.y));
+    framesOnCell_ = here == lastFoot_ ? framesOnCell_ + 1 : 0;
+    lastFoot_ = here;
+    // The step into the goal is over once the hero left his cell or the
+    // goal's trigger took the screen.
+    if (steppingIntoGoal_ && (!(here == beforeGoal_) || sawOtherScreen_)) {
+        steppingIntoGoal_ = false;
+        legEntered();
+    }
+    sawOtherScreen_ = false;
+    if (leg_ >= legCount_) {
+        finished_ = true;
+        hands_.releaseAll();
+        return;
+    }
+    const world::Leg& leg = route_[leg_];
+    if (game_.player.Level < leg.level + extraLevels_) return train();
+    spot_.reset();
+    if (leg.step == world::Step::KickStone) return giveUp("the stone keeper's task is not taught yet");
+    walkTowards(leg.goal, true);
+}
+
+void Autopilot::walkTowards(MapCell target, bool enterTarget) {
+    const MapCell here = foot();
+    if (here == target && !enterTarget) return hands_.releaseAll();
+    // Follow the plan while the hero is where it expects him.
+    if (planPos_ < plan_.size() && here == plan_[planPos_].arrive) ++planPos_;
+    const MapCell expected = planPos_ == 0 ? planFrom_ : plan_[planPos_ - 1].arrive;
+    if (!(planGoal_ == target) || planPos_ >= plan_.size() || !(here == expected) || framesOnCell_ > 40) {
+        framesOnCell_ = 0;
+        auto path = FindPath(game_.map, here, target);
+        if (!path) {
+            ++attempts_;
+            if (attempts_ > kAttemptsLimit) giveUp("no way from (" + std::to_string(here.x) + ", " +
+                                                  std::to_string(here.y) + ")");
+            return hands_.releaseAll();
+        }
+        if (trace_)
+            std::printf("  plan from (%d, %d) to (%d, %d): %zu steps\n", here.x, here.y, target.x, target.y,
+                        path->size());
+        plan_ = *path;
+        planPos_ = 0;
+        planFrom_ = here;
+        planGoal_ = target;
+    }
+    const PathStep& step = plan_[planPos_];
+    if (enterTarget && planPos_ + 1 == plan_.size()) {
+        steppingIntoGoal_ = true;
+        beforeGoal_ = here;
+    }
+    hands_.holdOnly({ArrowKey(step.direction)});
+}
+
+void Autopilot::train() {
+    const MapCell here = foot();
+    if (!spot_) {
+        spot_ = FindTrainingSpot(game_.map, here);
+        if (!spot_) return giveUp("no ground for training near (" + std::to_string(here.x) + ", " +
+                                  std::to_string(here.y) + ")");
+    }
+    if (here == spot_->cell) return hands_.holdOnly({ArrowKey(spot_->step.direction)});
+    if (here == spot_->step.enter) return hands_.holdOnly({ArrowKey(Opposite(spot_->step.direction))});
+    walkTowards(spot_->cell, false);
+}
+
+// The goal's trigger has fired (or the hero stepped on it): the leg holds if
+// the next leg's goal can now be reached.
+void Autopilot::legEntered() {
+    if (leg_ + 1 >= legCount_ || leg_ + 1 >= route_.size()) return closeLeg();
+    const world::Leg& next = route_[leg_ + 1];
+    if (next.step == world::Step::KickStone || FindPath(game_.map, foot(), next.goal)) return closeLeg();
+    ++attempts_;
+    if (attempts_ % 2 == 0) ++extraLevels_;
+    if (attempts_ > kAttemptsLimit) giveUp("the way on stays shut after " + std::string(route_[leg_].what));
+}
+
+void Autopilot::closeLeg() {
+    LegRecord record;
+    record.what = route_[leg_].what;
+    record.level = Int(game_.player.Level);
+    record.battles = battles_ - legStartBattles_;
+    record.defeats = defeats_ - legStartDefeats_;
+    record.frames = screen_.frameCount() - legStartFrame_;
+    record.virtualMinutes = double(screen_.ticks() - legStartTicks_) / 60000.0;
+    const auto now = std::chrono::steady_clock::now();
+    record.wallSeconds = std::chrono::duration<double>(now - legStartWall_).count();
+    records_.push_back(record);
+    std::printf("  leg %zu %s: level %d, %d battles, %d frames\n", leg_ + 1, record.what.c_str(), record.level,
+                record.battles, record.frames);
+    std::fflush(stdout);
+    ++leg_;
+    attempts_ = 0;
+    extraLevels_ = 0;
+    legStartFrame_ = screen_.frameCount();
+    legStartBattles_ = battles_;
+    legStartDefeats_ = defeats_;
+    legStartTicks_ = screen_.ticks();
+    legStartWall_ = now;
+}
+
+void Autopilot::giveUp(const std::string& why) {
+    if (!stuck_.empty()) return;
+    stuck_ = std::string(leg_ < route_.size() ? route_[leg_].what : "the end") + ": " + why;
+    hands_.releaseAll();
+}
+
+}  // namespace zanbora::playthrough

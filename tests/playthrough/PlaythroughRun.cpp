@@ -1,0 +1,88 @@
+#include "PlaythroughRun.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <limits>
+
+#include "game/shell/Shutdown.h"
+#include "game/shell/Startup.h"
+
+namespace zanbora::playthrough {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A fresh game folder: the built map, item list and libraries copied, the
+// pictures, sounds and music linked.
+void PrepareFolder(const fs::path& dir) {
+    std::error_code error;
+    fs::remove_all(dir, error);
+    fs::create_directories(dir);
+    const fs::path built(ZANBORA_GAME_DIR);
+    for (const char* name : {"map.dat", "items.lst", "libPadPort.so", "libResMode.so"})
+        if (fs::exists(built / name)) fs::copy_file(built / name, dir / name, error);
+    for (const char* folder : {"cg", "wave", "midi"})
+        if (fs::exists(built / folder)) fs::create_directory_symlink(built / folder, dir / folder, error);
+}
+
+}  // namespace
+
+uint32_t SeedFromEnvironment(uint32_t fallback) {
+    const char* text = std::getenv("ZANBORA_SEED");
+    if (!text || !*text) return fallback;
+    char* end = nullptr;
+    const unsigned long value = std::strtoul(text, &end, 10);
+    return *end == '\0' ? uint32_t(value) : fallback;
+}
+
+PlaythroughRun::PlaythroughRun(const std::string& name, uint32_t seedValue)
+    : folder(std::string(ZANBORA_PLAYTHROUGH_DIR) + "/" + name),
+      reportPath(std::string(ZANBORA_PLAYTHROUGH_DIR) + "/" + name + "-report.txt"),
+      seed(seedValue) {
+    PrepareFolder(folder);
+    // The game draws its random numbers from the clock, so the seed is where
+    // the virtual clock starts.
+    screen.advance(int64_t(seed) % 1000000007);
+    screen.quitAfterMs = std::numeric_limits<int64_t>::max() / 2;
+    game = std::make_unique<Game>(screen, folder);
+}
+
+PlaythroughRun::~PlaythroughRun() = default;
+
+RunSummary PlaythroughRun::play(size_t legCount) {
+    std::printf("playthrough %s: seed %u (replay with ZANBORA_SEED=%u)\n", fs::path(folder).filename().c_str(),
+                unsigned(seed), unsigned(seed));
+    bot = std::make_unique<Autopilot>(*game, screen, world::MainRoute(), legCount);
+    bool quitSent = false;
+    screen.autopilot = [&](HeadlessPlatform&) {
+        bot->onFrame();
+        if (!quitSent && (bot->finished() || !bot->stuck().empty())) {
+            quitSent = true;
+            screen.eventAt(screen.ticks(), {PlatformEvent::Kind::Quit, 0});
+        }
+    };
+    screen.onWait = [&](HeadlessPlatform&) { bot->onWait(); };
+    try {
+        Form_Load(*game);
+    } catch (const ProgramEnd& end) {
+        exitStatus = quitSent ? -1 : end.status;
+    }
+    screen.autopilot = nullptr;
+    screen.onWait = nullptr;
+
+    RunSummary run;
+    run.seed = seed;
+    run.job = game->player.Job;
+    run.legs = bot->legs();
+    if (bot->finished()) run.outcome = "finished";
+    else if (!bot->stuck().empty()) run.outcome = "stopped at " + bot->stuck();
+    else run.outcome = "the program ended with status " + std::to_string(exitStatus);
+    std::string error;
+    if (!WriteReport(reportPath, run, error)) std::printf("the report cannot be written: %s\n", error.c_str());
+    std::printf("%s", FormatReport(run).c_str());
+    return run;
+}
+
+}  // namespace zanbora::playthrough

@@ -1,0 +1,75 @@
+// The bot's way finding on the built world: walks that keep off other
+// people's cells, ride the circles, stop at shut gates, and training ground
+// outside the safe hall.
+#include <gtest/gtest.h>
+
+#include "Paths.h"
+#include "WorldStory.h"
+
+namespace zanbora::playthrough {
+namespace {
+
+// Follows a walk cell by cell as the field would: every step enters the
+// next cell, and warps and circles land where the step says.
+MapCell Follow(const MapLayers& map, MapCell from, const std::vector<PathStep>& path) {
+    constexpr MapCell kMoves[4] = {{-1, 0}, {0, -1}, {1, 0}, {0, 1}};
+    MapCell at = from;
+    for (const PathStep& step : path) {
+        const MapCell next{at.x + kMoves[step.direction].x, at.y + kMoves[step.direction].y};
+        EXPECT_EQ(next, step.enter) << "step from (" << at.x << ", " << at.y << ")";
+        EXPECT_TRUE(world::Walkable(map, next));
+        at = step.arrive;
+    }
+    return at;
+}
+
+TEST(PlaythroughPaths, WalksThroughTheHallAndOutOfItsCircle) {
+    world::Story story = world::NewGame();
+    const MapCell start{54, 481};
+    // The mentor stands in the training ground: the walk ends on him and
+    // meets nobody else on the way.
+    auto toMentor = FindPath(story.map, start, {60, 488});
+    ASSERT_TRUE(toMentor);
+    EXPECT_EQ(Follow(story.map, start, *toMentor), (MapCell{60, 488}));
+    for (size_t i = 0; i + 1 < toMentor->size(); ++i)
+        EXPECT_EQ(KindOf(story.map, (*toMentor)[i].enter), CellKind::Free);
+
+    // The hall's way out is shut until the graduation is over.
+    EXPECT_FALSE(FindPath(story.map, start, {50, 13}));
+    story.map.setEvent(56, 480, 0);
+    auto outside = FindPath(story.map, start, {50, 13});
+    ASSERT_TRUE(outside);
+    // The walk rides the circle of row 470 to the clearing in the north.
+    bool rodeCircle = false;
+    for (const PathStep& step : *outside)
+        if (step.enter.y == 470 && step.arrive == (MapCell{50, 8})) rodeCircle = true;
+    EXPECT_TRUE(rodeCircle);
+    EXPECT_EQ(Follow(story.map, start, *outside), (MapCell{50, 13}));
+}
+
+TEST(PlaythroughPaths, BossesAndDoorsAreEnteredOnlyAsTheGoal) {
+    world::Story story = world::NewGame();
+    // The iron grate of row 40 and ROBO of row 52 stop a walk that passes by.
+    EXPECT_EQ(KindOf(story.map, {68, 40}), CellKind::Stops);
+    EXPECT_EQ(KindOf(story.map, {90, 52}), CellKind::Stops);
+    EXPECT_EQ(KindOf(story.map, {63, 16}), CellKind::Person);
+    auto toGrate = FindPath(story.map, {66, 38}, {68, 40});
+    ASSERT_TRUE(toGrate);
+    EXPECT_EQ(toGrate->back().enter, (MapCell{68, 40}));
+    EXPECT_FALSE(FindPath(story.map, {66, 38}, {68, 43})) << "the yard behind the grate is open";
+}
+
+TEST(PlaythroughPaths, TrainingGroundLiesOutsideTheSafeHall) {
+    world::Story story = world::NewGame();
+    auto spot = FindTrainingSpot(story.map, {50, 13});
+    ASSERT_TRUE(spot);
+    EXPECT_LE(spot->cell.y, 440);
+    EXPECT_EQ(story.map.eventAt(spot->cell.x, spot->cell.y), 0);
+    EXPECT_EQ(story.map.eventAt(spot->step.enter.x, spot->step.enter.y), 0);
+    EXPECT_LE(std::abs(spot->cell.x - spot->step.enter.x) + std::abs(spot->cell.y - spot->step.enter.y), 1);
+    // From the hall, with its way out shut, there is none.
+    EXPECT_FALSE(FindTrainingSpot(story.map, {54, 481}));
+}
+
+}  // namespace
+}  // namespace zanbora::playthrough
