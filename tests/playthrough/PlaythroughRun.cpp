@@ -7,6 +7,7 @@
 
 #include "game/shell/Shutdown.h"
 #include "game/shell/Startup.h"
+#include "support/BuildPaths.h"
 
 namespace zanbora::playthrough {
 
@@ -20,12 +21,15 @@ void PrepareFolder(const fs::path& dir) {
     std::error_code error;
     fs::remove_all(dir, error);
     fs::create_directories(dir);
-    const fs::path built(ZANBORA_GAME_DIR);
+    const fs::path built(testing::BuiltGameDir());
     for (const char* name : {"map.dat", "items.lst", "libPadPort.so", "libResMode.so"})
         if (fs::exists(built / name)) fs::copy_file(built / name, dir / name, error);
     for (const char* folder : {"cg", "wave", "midi"})
         if (fs::exists(built / folder)) fs::create_directory_symlink(built / folder, dir / folder, error);
 }
+
+// Runs live beside the built game folder.
+std::string RunsDir() { return (fs::path(testing::BuiltGameDir()).parent_path() / "playthrough").string(); }
 
 }  // namespace
 
@@ -38,8 +42,8 @@ uint32_t SeedFromEnvironment(uint32_t fallback) {
 }
 
 PlaythroughRun::PlaythroughRun(const std::string& name, uint32_t seedValue)
-    : folder(std::string(ZANBORA_PLAYTHROUGH_DIR) + "/" + name),
-      reportPath(std::string(ZANBORA_PLAYTHROUGH_DIR) + "/" + name + "-report.txt"),
+    : folder(RunsDir() + "/" + name),
+      reportPath(RunsDir() + "/" + name + "-report.txt"),
       seed(seedValue) {
     PrepareFolder(folder);
     // The game draws its random numbers from the clock, so the seed is where
