@@ -1,11 +1,16 @@
 #include "platform/AppDir.h"
 
+#include <pwd.h>
 #include <strings.h>
+#include <unistd.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
 #include <vector>
+
+#include "platform/SafeFile.h"
 
 namespace zanbora {
 
@@ -17,6 +22,41 @@ std::string FindAppDir() {
     fs::path exe = fs::read_symlink("/proc/self/exe", error);
     if (error) return fs::current_path().string();
     return exe.parent_path().string();
+}
+
+// $XDG_DATA_HOME when it is an absolute path (relative ones are to be
+// ignored), else ~/.local/share.
+static std::string DataHome() {
+    if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && xdg[0] == '/') return xdg;
+    const char* home = std::getenv("HOME");
+    if (!home || !*home) {
+        const passwd* entry = getpwuid(getuid());
+        home = entry ? entry->pw_dir : nullptr;
+    }
+    if (!home || !*home) return {};
+    return std::string(home) + "/.local/share";
+}
+
+std::string FindUserDir(const std::string& appDir) {
+    if (const char* dir = std::getenv("ZANBORA_DIR"); dir && *dir) return appDir;
+    if (access(appDir.c_str(), W_OK) == 0) return appDir;
+    const std::string dataHome = DataHome();
+    if (dataHome.empty()) {
+        std::fprintf(stderr, "ZANBORA: %s is not writable and there is no home folder; nothing can be saved\n",
+                     appDir.c_str());
+        return appDir;
+    }
+    const std::string userDir = dataHome + "/zanbora";
+    std::error_code ignored;
+    fs::create_directories(dataHome, ignored);
+    std::string error;
+    if (!EnsurePlainDirectory(userDir, error)) {
+        std::fprintf(stderr, "ZANBORA: %s is not writable and %s cannot be used (%s); nothing can be saved\n",
+                     appDir.c_str(), userDir.c_str(), error.c_str());
+        return appDir;
+    }
+    std::fprintf(stderr, "ZANBORA: saves and settings are kept in %s\n", userDir.c_str());
+    return userDir;
 }
 
 static std::vector<std::string> SplitComponents(const std::string& gamePath) {

@@ -8,6 +8,14 @@ namespace zanbora {
 // temporary copy of the game folder so they never touch a real save).
 std::string FindAppDir();
 
+// The folder the game writes into: saves, name.ini, settings.ini,
+// screenshots and clear records. It is the game folder when $ZANBORA_DIR
+// names it or when the game folder is writable; an installed game, whose
+// folder is not, writes into $XDG_DATA_HOME/zanbora (by default
+// ~/.local/share/zanbora), made when missing. Says on stderr where the files
+// go when it is not the game folder, and why when no folder can be made.
+std::string FindUserDir(const std::string& appDir);
+
 // Turns a game path such as "\wave\MEN02.WAV" into a path under appDir,
 // finding each component whatever its case. When nothing matches, the path
 // is returned with the components as written (so a missing file stays

@@ -35,7 +35,7 @@ int StartScale() {
 }  // namespace
 
 struct SdlPlatform::Impl {
-    std::string appDir;
+    std::string userDir;
     SDL_Window* window = nullptr;
     SDL_Renderer* renderer = nullptr;
     SDL_Texture* screen = nullptr;
@@ -44,8 +44,8 @@ struct SdlPlatform::Impl {
     std::unique_ptr<SdlFullScreen> fullScreen;  // Form2, once shown
 };
 
-SdlPlatform::SdlPlatform(std::string appDir) : impl_(std::make_unique<Impl>()) {
-    impl_->appDir = std::move(appDir);
+SdlPlatform::SdlPlatform(std::string userDir) : impl_(std::make_unique<Impl>()) {
+    impl_->userDir = std::move(userDir);
 }
 
 SdlPlatform::~SdlPlatform() {
@@ -190,6 +190,6 @@ intptr_t SdlPlatform::windowHandle() {
     return 0;
 }
 
-bool SdlPlatform::acquireSingleInstance() { return AcquireInstanceLock(impl_->appDir + "/.zanbora.lock"); }
+bool SdlPlatform::acquireSingleInstance() { return AcquireInstanceLock(impl_->userDir + "/.zanbora.lock"); }
 
 }  // namespace zanbora

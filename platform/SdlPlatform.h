@@ -11,7 +11,7 @@ namespace zanbora {
 
 class SdlPlatform : public Platform {
 public:
-    explicit SdlPlatform(std::string appDir);
+    explicit SdlPlatform(std::string userDir);  // userDir holds the single-instance lock
     ~SdlPlatform() override;
     SdlPlatform(const SdlPlatform&) = delete;
     SdlPlatform& operator=(const SdlPlatform&) = delete;

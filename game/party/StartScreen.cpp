@@ -20,7 +20,7 @@ void PPPN(Game& game) {
     if (game.start.Text1.empty()) return;
     game.clock.DrawSkip = game.start.check1;
     game.player.PlayClock = game.now();
-    WriteNameFile(ResolveGamePath(game.AppDir, "\\name.ini"), {game.start.Text1, game.start.check1});
+    WriteNameFile(ResolveGamePath(game.UserDir, "\\name.ini"), {game.start.Text1, game.start.check1});
     game.Pic.removeBackground();
     SetNewHeroDefaults(game.player);
     ApplyItemList(ResolveGamePath(game.AppDir, "\\items.lst"), game.map);

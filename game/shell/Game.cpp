@@ -2,7 +2,8 @@
 
 namespace zanbora {
 
-Game::Game(Platform& p, std::string appDir) : platform(p), AppDir(std::move(appDir)) {
+Game::Game(Platform& p, std::string appDir, std::string userDir)
+    : platform(p), AppDir(std::move(appDir)), UserDir(userDir.empty() ? AppDir : std::move(userDir)) {
     clock.LastTick = platform.ticks();
 }
 

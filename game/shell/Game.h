@@ -60,12 +60,14 @@ struct StartScreen {
 };
 
 struct Game {
-    Game(Platform& platform, std::string appDir);
+    // userDir: where the game writes (see FindUserDir); empty means appDir.
+    Game(Platform& platform, std::string appDir, std::string userDir = {});
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
 
     Platform& platform;
-    std::string AppDir;
+    std::string AppDir;   // where the game's data is read from
+    std::string UserDir;  // where saves, name.ini, settings and screenshots go
 
     std::string GameState = "MOVE";
     bool MainLoopRunning = false;

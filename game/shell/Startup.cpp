@@ -52,10 +52,10 @@ void LoadGameData(Game& game) {
     SetNewGameValues(game);
     LoadSheets(game);
     std::error_code ignored;
-    std::filesystem::create_directories(game.AppDir + "/saves", ignored);
+    std::filesystem::create_directories(game.UserDir + "/saves", ignored);
     game.Pic.fontSize = 15;
     NameFile names;
-    if (ReadNameFile(ResolveGamePath(game.AppDir, "\\name.ini"), names)) {
+    if (ReadNameFile(ResolveGamePath(game.UserDir, "\\name.ini"), names)) {
         game.start.Text1 = names.name;
         game.start.check1 = names.drawSkip;
     } else {

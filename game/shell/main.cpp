@@ -9,10 +9,11 @@
 
 int main() {
     using namespace zanbora;
-    std::string appDir = FindAppDir();
-    SdlPlatform platform(appDir);
+    const std::string appDir = FindAppDir();
+    const std::string userDir = FindUserDir(appDir);
+    SdlPlatform platform(userDir);
     if (!platform.openWindow()) return 1;
-    Game game(platform, appDir);
+    Game game(platform, appDir, userDir);
     try {
         Form_Load(game);
     } catch (const ProgramEnd& end) {
