@@ -6,18 +6,38 @@ namespace zanbora {
 
 static constexpr int32_t kDeadZone = 10000;
 
-void InitJoystickWith(Game& game, const PadPortApi& api) {
+// Asks ports 0 and 1 in turn; the first that answers is used.
+static void FindJoystick(Game& game) {
     JoyPadState& joy = game.joy;
-    joy.api = api;
     joy.JoyPresent = false;
-    if (!api.complete()) return;
+    joy.NextSearch = game.now() + kPadSearchMs;
+    if (!joy.api.complete()) return;
     for (int port = 0; port <= 1; ++port) {
-        if (api.CheckJoy(game.platform.windowHandle(), port) == 0) {
+        if (joy.api.CheckJoy(game.platform.windowHandle(), port) == 0) {
             joy.JoyPort = port;
             joy.JoyPresent = true;
             return;
         }
     }
+}
+
+void InitJoystickWith(Game& game, const PadPortApi& api) {
+    game.joy.api = api;
+    FindJoystick(game);
+}
+
+// The pad went away: whatever it held is let go (a walking hero stops), and
+// the next pad found takes its own first reading as the centre.
+static void LoseJoystick(Game& game) {
+    JoyPadState& joy = game.joy;
+    joy.JoyPresent = false;
+    joy.NextSearch = game.now() + kPadSearchMs;
+    for (int i = 0; i < 4; ++i) {
+        if (joy.PadState[i]) game.keys.KeyState[i] = false;
+        joy.PadState[i] = false;
+    }
+    joy.PadBtnPrev[1] = joy.PadBtnPrev[2] = false;
+    joy.JoyCentreX = joy.JoyCentreY = 0;
 }
 
 void InitJoystick(Game& game) {
@@ -35,11 +55,12 @@ void ReadJoystick(Game& game, int32_t& x, int32_t& y, bool& button1, bool& butto
     JoyPadState& joy = game.joy;
     uint32_t ax = uint32_t(x), ay = uint32_t(y), az = 0;
     if (joy.api.GetJoyAxis(joy.JoyPort, &ax, &ay, &az) == -1) {
-        joy.JoyPresent = false;  // unplugged: no more polling
-    } else {
-        x = int32_t(ax);
-        y = int32_t(ay);
+        LoseJoystick(game);  // unplugged
+        button1 = button2 = false;
+        return;
     }
+    x = int32_t(ax);
+    y = int32_t(ay);
     if (joy.JoyCentreX == 0) {
         joy.JoyCentreX = x;
         joy.JoyCentreY = y;
@@ -81,9 +102,11 @@ void PollJoystick(Game& game) {
     JoyPadState& joy = game.joy;
     joy.JoyX = joy.JoyCentreX;
     joy.JoyY = joy.JoyCentreY;
+    if (!joy.JoyPresent && game.now() >= joy.NextSearch) FindJoystick(game);
     if (!joy.JoyPresent) return;
     bool b1 = false, b2 = false;
     ReadJoystick(game, joy.JoyX, joy.JoyY, b1, b2);
+    if (!joy.JoyPresent) return;
     FoldDirection(game, 2, joy.JoyX > joy.JoyCentreX + kDeadZone);
     FoldDirection(game, 0, joy.JoyX < joy.JoyCentreX - kDeadZone);
     FoldDirection(game, 3, joy.JoyY > joy.JoyCentreY + kDeadZone);

@@ -25,9 +25,13 @@ struct JoyPadState {
     int JoyPort = 0;
     int32_t JoyX = 0, JoyY = 0;
     int32_t JoyCentreX = 0, JoyCentreY = 0;
+    int64_t NextSearch = 0;  // clock time of the next look for a pad
     PadPortApi api;
     std::unique_ptr<LoadedLibrary> library;
 };
+
+// How often the game looks for a pad while it has none, in ms.
+constexpr int kPadSearchMs = 1000;
 
 // Loads libPadPort.so from the game folder (a missing library means no
 // joystick) and asks ports 0 and 1 whether a joystick answers.
@@ -35,6 +39,9 @@ void InitJoystick(Game& game);
 // Same, with the calls given directly (tests use a fake joystick).
 void InitJoystickWith(Game& game, const PadPortApi& api);
 void ReadJoystick(Game& game, int32_t& x, int32_t& y, bool& button1, bool& button2);
+// Reads the pad into the key flags. Without a pad (none at start-up, or
+// pulled out) it looks for one again every kPadSearchMs, so a pad plugged
+// in at any time works; a pad pulled out lets go of what it held.
 void PollJoystick(Game& game);
 
 }  // namespace zanbora

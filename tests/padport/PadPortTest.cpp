@@ -16,7 +16,7 @@ protected:
     {
         // Only the made-up joysticks: leave real pads and hidraw alone.
         SDL_SetHint(SDL_HINT_JOYSTICK_HIDAPI, "0");
-        ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_JOYSTICK), 0) << SDL_GetError();
+        ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER), 0) << SDL_GetError();
     }
 
     void SetUp() override
@@ -156,6 +156,99 @@ TEST_F(PadPortTest, PadPluggedInLaterIsFoundAndUnpluggingIsNoticed)
     again.axis(1, SDL_JOYSTICK_AXIS_MAX);
     ASSERT_EQ(pad.getJoyAxis(0, &x, &y, &z), 0);
     EXPECT_EQ(y, 65535);
+}
+
+// Three pads as SDL's database describes them on Linux, each numbering its
+// buttons its own way; the game gets the south button as its button 2
+// (decide) and the east one as its button 1 (cancel) from every one.
+struct KnownPad {
+    const char* name;
+    Uint16 vendor, product;
+    const char* layout;
+    int south, east;
+};
+const KnownPad kKnownPads[] = {
+    {"Xbox 360", 0x045e, 0x028e,
+     "a:b0,b:b1,x:b2,y:b3,leftshoulder:b4,rightshoulder:b5,back:b6,start:b7,guide:b8,leftstick:b9,"
+     "rightstick:b10,dpup:h0.1,dpright:h0.2,dpdown:h0.4,dpleft:h0.8,leftx:a0,lefty:a1,lefttrigger:a2,"
+     "rightx:a3,righty:a4,righttrigger:a5",
+     0, 1},
+    {"DualShock 4", 0x054c, 0x05c4,
+     "x:b0,a:b1,b:b2,y:b3,leftshoulder:b4,rightshoulder:b5,back:b8,start:b9,leftstick:b10,rightstick:b11,"
+     "guide:b12,dpup:h0.1,dpright:h0.2,dpdown:h0.4,dpleft:h0.8,leftx:a0,lefty:a1,rightx:a2,righty:a5,"
+     "lefttrigger:a3,righttrigger:a4",
+     1, 2},
+    {"Switch Pro", 0x057e, 0x2009,
+     "b:b0,a:b1,y:b2,x:b3,leftshoulder:b4,rightshoulder:b5,back:b8,start:b9,leftstick:b10,rightstick:b11,"
+     "guide:b12,dpup:h0.1,dpright:h0.2,dpdown:h0.4,dpleft:h0.8,leftx:a0,lefty:a1,rightx:a2,righty:a3",
+     1, 0},
+};
+
+TEST_F(PadPortTest, EveryKnownPadDecidesWithTheSouthButtonAndCancelsWithTheEast)
+{
+    for (const KnownPad& known : kKnownPads) {
+        SCOPED_TRACE(known.name);
+        VirtualJoystick stick = VirtualJoystick::withLayout(known.vendor, known.product, known.layout, 6, 13, 1);
+        ASSERT_TRUE(stick.plugged()) << SDL_GetError();
+        ASSERT_EQ(pad.checkJoy(0, 0), 0);
+        std::array<uint8_t, 2> buttons{};
+
+        stick.button(known.south, true);
+        ASSERT_EQ(pad.getJoyButton(0, buttons.data(), 2), 0);
+        EXPECT_EQ(buttons, (std::array<uint8_t, 2>{0, 1}));
+        stick.button(known.south, false);
+        stick.button(known.east, true);
+        ASSERT_EQ(pad.getJoyButton(0, buttons.data(), 2), 0);
+        EXPECT_EQ(buttons, (std::array<uint8_t, 2>{1, 0}));
+        stick.button(known.east, false);
+        for (int other = 0; other < 13; ++other) {
+            if (other == known.south || other == known.east)
+                continue;
+            stick.button(other, true);
+            ASSERT_EQ(pad.getJoyButton(0, buttons.data(), 2), 0);
+            EXPECT_EQ(buttons, (std::array<uint8_t, 2>{0, 0})) << "button " << other;
+            stick.button(other, false);
+        }
+    }
+}
+
+TEST_F(PadPortTest, TheDPadAndTheLeftStickBothSteer)
+{
+    const KnownPad& known = kKnownPads[1];
+    VirtualJoystick stick = VirtualJoystick::withLayout(known.vendor, known.product, known.layout, 6, 13, 1);
+    ASSERT_TRUE(stick.plugged()) << SDL_GetError();
+    int32_t x = -1, y = -1, z = -1;
+    ASSERT_EQ(pad.getJoyAxis(0, &x, &y, &z), 0);
+    EXPECT_EQ(x, 32768);
+    EXPECT_EQ(y, 32768);
+
+    stick.axis(0, SDL_JOYSTICK_AXIS_MIN);  // left stick pushed left
+    stick.axis(1, 20000);
+    ASSERT_EQ(pad.getJoyAxis(0, &x, &y, &z), 0);
+    EXPECT_EQ(x, 0);
+    EXPECT_EQ(y, 52768);
+
+    stick.axis(0, 0);
+    stick.axis(1, 0);
+    stick.hat(0, SDL_HAT_RIGHTUP);  // the d-pad, pressed up and right
+    ASSERT_EQ(pad.getJoyAxis(0, &x, &y, &z), 0);
+    EXPECT_EQ(x, 65535);
+    EXPECT_EQ(y, 0);
+    stick.hat(0, SDL_HAT_DOWN);
+    ASSERT_EQ(pad.getJoyAxis(0, &x, &y, &z), 0);
+    EXPECT_EQ(x, 32768);
+    EXPECT_EQ(y, 65535);
+}
+
+TEST_F(PadPortTest, APlainJoystickSteersWithItsHatToo)
+{
+    VirtualJoystick stick(2, 4, 1);
+    ASSERT_TRUE(stick.plugged()) << SDL_GetError();
+    stick.hat(0, SDL_HAT_LEFT);
+    int32_t x = -1, y = -1, z = -1;
+    ASSERT_EQ(pad.getJoyAxis(0, &x, &y, &z), 0);
+    EXPECT_EQ(x, 0);
+    EXPECT_EQ(y, 32768);
 }
 
 TEST_F(PadPortTest, MissingPlacesForTheReadingAreAFailure)

@@ -112,15 +112,50 @@ TEST_F(JoyPadTest, HoldingAButtonSetsItsFlagOncePerPress) {
     EXPECT_FALSE(game.keys.KeyAct);  // release clears it
 }
 
-TEST_F(JoyPadTest, AFailedAxisReadStopsAllFurtherPolling) {
-    stick.axisFails = true;
+TEST_F(JoyPadTest, APulledPadLetsGoAndIsLookedForAgainOnceASecond) {
+    stick.x = 65535;  // walking right with the stick
+    stick.button[1] = true;
+    PollJoystick(game);
+    ASSERT_TRUE(game.keys.KeyState[2]);
+
+    stick.axisFails = true;  // pulled out mid-walk
+    stick.present[1] = false;
     PollJoystick(game);
     EXPECT_FALSE(game.joy.JoyPresent);
+    EXPECT_FALSE(game.keys.KeyState[2]) << "the hero must stop";
     const int reads = stick.axisReads;
+    PollJoystick(game);
+    EXPECT_EQ(stick.axisReads, reads) << "no reading without a pad";
+
+    // Plugged in again, now held a little off centre: found within a second,
+    // and its first reading is its centre.
     stick.axisFails = false;
+    stick.present[1] = true;
+    stick.x = 30000;
+    t.platform.advance(kPadSearchMs - 1);
     PollJoystick(game);
+    EXPECT_FALSE(game.joy.JoyPresent);
+    t.platform.advance(1);
     PollJoystick(game);
-    EXPECT_EQ(stick.axisReads, reads);
+    EXPECT_TRUE(game.joy.JoyPresent);
+    EXPECT_EQ(game.joy.JoyCentreX, 30000);
+    EXPECT_FALSE(game.keys.KeyState[2]);
+    // The button held through the swap counts as a new press.
+    EXPECT_TRUE(game.keys.KeyDecide);
+}
+
+TEST_F(JoyPadTest, APadPluggedInAfterStartUpIsFound) {
+    stick.present[0] = stick.present[1] = false;
+    InitJoystickWith(game, PadPortApi{FakeCheckJoy, FakeGetJoyAxis, FakeGetJoyButton});
+    EXPECT_FALSE(game.joy.JoyPresent);
+    stick.present[0] = true;
+    t.platform.advance(kPadSearchMs);
+    PollJoystick(game);  // found; this first reading is the centre
+    EXPECT_TRUE(game.joy.JoyPresent);
+    EXPECT_EQ(game.joy.JoyPort, 0);
+    stick.x = 65535;
+    PollJoystick(game);
+    EXPECT_TRUE(game.keys.KeyState[2]);
 }
 
 TEST_F(JoyPadTest, AFailedButtonReadCountsAsACentredStickNotAsUpLeft) {
