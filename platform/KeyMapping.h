@@ -1,5 +1,6 @@
 #pragma once
-// SDL key codes to the game's virtual key codes (0 for keys the game ignores).
+// The keys a player cannot change in settings.ini (Alt, and F4 for Alt+F4)
+// as the game's virtual key codes; 0 for any other key.
 namespace zanbora {
 
 int VirtualKeyFromSdl(int sdlKeycode);

@@ -1,6 +1,8 @@
 #include "platform/SdlPlatform.h"
 
 #include <SDL.h>
+#include <SDL_image.h>
+#include <SDL_mixer.h>
 #include <SDL_syswm.h>
 
 #include <algorithm>
@@ -13,6 +15,8 @@
 #include "platform/LoadedLibraryDl.h"
 #include "platform/SdlAudio.h"
 #include "platform/SdlFullScreen.h"
+#include "platform/Screenshot.h"
+#include "platform/Settings.h"
 
 namespace zanbora {
 
@@ -24,9 +28,11 @@ constexpr int kScreenY = 64;
 constexpr int kScreenWidth = 512;
 constexpr int kScreenHeight = 350;
 
-// The biggest whole-number scale of the canvas that fits the usable desktop,
-// at most 2 (the default for screens that fit it).
-int StartScale() {
+// The scale the player chose, or the biggest whole-number scale of the
+// canvas that fits the usable desktop, at most 2 (the default for screens
+// that fit it).
+int StartScale(int chosen) {
+    if (chosen > 0) return chosen;
     SDL_Rect usable;
     if (SDL_GetDisplayUsableBounds(0, &usable) != 0) return 1;
     int scale = std::min(usable.w / kCanvasWidth, (usable.h - 40) / kCanvasHeight);
@@ -35,7 +41,12 @@ int StartScale() {
 }  // namespace
 
 struct SdlPlatform::Impl {
+    std::string appDir;
     std::string userDir;
+    Settings settings;
+    Pixels shown;         // the frame in the window now
+    bool redraw = true;   // draw even an unchanged frame: the window was uncovered, resized or replaced
+    int drawnFrames = 0;
     SDL_Window* window = nullptr;
     SDL_Renderer* renderer = nullptr;
     SDL_Texture* screen = nullptr;
@@ -44,8 +55,25 @@ struct SdlPlatform::Impl {
     std::unique_ptr<SdlFullScreen> fullScreen;  // Form2, once shown
 };
 
-SdlPlatform::SdlPlatform(std::string userDir) : impl_(std::make_unique<Impl>()) {
+SdlPlatform::SdlPlatform(std::string appDir, std::string userDir) : impl_(std::make_unique<Impl>()) {
+    impl_->appDir = std::move(appDir);
     impl_->userDir = std::move(userDir);
+}
+
+static std::string SettingsPath(const std::string& userDir) { return userDir + "/settings.ini"; }
+
+static void SetWindowIcon(SDL_Window* window, const std::string& appDir) {
+    if (SDL_Surface* icon = IMG_Load((appDir + "/cg/icon.png").c_str())) {
+        SDL_SetWindowIcon(window, icon);
+        SDL_FreeSurface(icon);
+    }
+}
+
+// Alt+Enter: the window covers the whole desktop without a mode change (the
+// canvas keeps its whole-number scale, with black bars), or goes back.
+static void SetDesktopFullScreen(SDL_Window* window, bool on) {
+    SDL_SetWindowFullscreen(window, on ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+    SDL_ShowCursor(on ? SDL_DISABLE : SDL_ENABLE);
 }
 
 SdlPlatform::~SdlPlatform() {
@@ -63,7 +91,8 @@ bool SdlPlatform::openWindow() {
         return false;
     }
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
-    int scale = StartScale();
+    impl_->settings = LoadSettingsFile(SettingsPath(impl_->userDir));
+    int scale = StartScale(impl_->settings.scale);
     impl_->window = SDL_CreateWindow("ザンボラ戦記", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
                                      kCanvasWidth * scale, kCanvasHeight * scale, SDL_WINDOW_RESIZABLE);
     if (!impl_->window) {
@@ -71,6 +100,8 @@ bool SdlPlatform::openWindow() {
         return false;
     }
     SDL_SetWindowMinimumSize(impl_->window, kCanvasWidth, kCanvasHeight);
+    SetWindowIcon(impl_->window, impl_->appDir);
+    if (impl_->settings.fullScreen) SetDesktopFullScreen(impl_->window, true);
     impl_->renderer = SDL_CreateRenderer(impl_->window, -1, SDL_RENDERER_ACCELERATED);
     if (!impl_->renderer) impl_->renderer = SDL_CreateRenderer(impl_->window, -1, SDL_RENDERER_SOFTWARE);
     if (!impl_->renderer) {
@@ -82,6 +113,8 @@ bool SdlPlatform::openWindow() {
     impl_->screen = SDL_CreateTexture(impl_->renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING,
                                       kScreenWidth, kScreenHeight);
     impl_->audio = std::make_unique<SdlAudio>();
+    musicVolume(65535);
+    Mix_Volume(-1, MIX_MAX_VOLUME * impl_->settings.effectVolume / 100);
     return impl_->screen != nullptr;
 }
 
@@ -95,13 +128,19 @@ bool SdlPlatform::pollEvent(PlatformEvent& event) {
                 event = {PlatformEvent::Kind::Quit, 0};
                 return true;
             case SDL_WINDOWEVENT:
+                if (e.window.event == SDL_WINDOWEVENT_EXPOSED || e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
+                    impl_->redraw = true;
+                    drawShownFrame();
+                }
                 // Closing Form2 leaves the hidden Form1, so SDL sends no quit.
                 if (e.window.event != SDL_WINDOWEVENT_CLOSE) break;
                 event = {PlatformEvent::Kind::Quit, 0};
                 return true;
             case SDL_KEYDOWN:
             case SDL_KEYUP: {
-                int key = VirtualKeyFromSdl(e.key.keysym.sym);
+                if (handleDesktopKey(e.key)) break;
+                int key = impl_->settings.virtualKey(e.key.keysym.sym);
+                if (key == 0) key = VirtualKeyFromSdl(e.key.keysym.sym);
                 if (key == 0) break;
                 event = {e.type == SDL_KEYDOWN ? PlatformEvent::Kind::KeyDown : PlatformEvent::Kind::KeyUp, key};
                 return true;
@@ -116,7 +155,50 @@ void SdlPlatform::waitForEvent(int timeoutMs) {
     if (timeoutMs > 0) SDL_WaitEventTimeout(nullptr, timeoutMs);
 }
 
+bool SdlPlatform::handleDesktopKey(const SDL_KeyboardEvent& key) {
+    const SDL_Keycode sym = key.keysym.sym;
+    const bool enter = sym == SDLK_RETURN || sym == SDLK_KP_ENTER;
+    if (enter && (key.keysym.mod & KMOD_ALT)) {
+        // Form2 of the start screen's full-screen play already covers the display.
+        if (key.type == SDL_KEYDOWN && !key.repeat && !impl_->fullScreen) {
+            const bool on = (SDL_GetWindowFlags(impl_->window) & SDL_WINDOW_FULLSCREEN_DESKTOP) == 0;
+            SetDesktopFullScreen(impl_->window, on);
+            impl_->settings.fullScreen = on;
+            SaveSetting(SettingsPath(impl_->userDir), "fullscreen", on ? "yes" : "no");
+            impl_->redraw = true;
+            drawShownFrame();
+        }
+        return true;
+    }
+    if (sym == SDLK_F12) {
+        if (key.type == SDL_KEYDOWN && !key.repeat && !impl_->shown.data.empty()) {
+            std::string error;
+            const std::string path = SaveScreenshot(impl_->shown, impl_->userDir, error);
+            if (path.empty()) std::fprintf(stderr, "ZANBORA: the screenshot could not be saved: %s\n", error.c_str());
+            else std::fprintf(stderr, "ZANBORA: screenshot saved as %s\n", path.c_str());
+        }
+        return true;
+    }
+    return false;
+}
+
 void SdlPlatform::present(const Pixels& frame) {
+    Pixels& shown = impl_->shown;
+    if (!impl_->redraw && frame.width == shown.width && frame.height == shown.height && frame.data == shown.data)
+        return;  // the same picture is on screen already
+    shown.width = frame.width;
+    shown.height = frame.height;
+    shown.data.assign(frame.data.begin(), frame.data.end());
+    drawShownFrame();
+}
+
+int SdlPlatform::drawnFrames() const { return impl_->drawnFrames; }
+
+void SdlPlatform::drawShownFrame() {
+    const Pixels& frame = impl_->shown;
+    if (frame.data.empty()) return;
+    impl_->redraw = false;
+    ++impl_->drawnFrames;
     if (impl_->fullScreen) return impl_->fullScreen->present(frame);
     if (!impl_->renderer) return;
     void* texels = nullptr;
@@ -139,12 +221,15 @@ bool SdlPlatform::showFullScreenWindow() {
     auto form2 = std::make_unique<SdlFullScreen>();
     if (!form2->open()) return false;
     impl_->fullScreen = std::move(form2);
+    if (SDL_GetWindowFlags(impl_->window) & SDL_WINDOW_FULLSCREEN) SetDesktopFullScreen(impl_->window, false);
     SDL_HideWindow(impl_->window);
+    impl_->redraw = true;
     return true;
 }
 
 void SdlPlatform::fitFullScreenWindow(int width, int height) {
     if (impl_->fullScreen) impl_->fullScreen->fit(width, height);
+    impl_->redraw = true;
 }
 
 bool SdlPlatform::loadPicture(const std::string& path, Pixels& out) { return LoadPictureFile(path, out); }
@@ -158,7 +243,9 @@ void SdlPlatform::musicStop() { impl_->audio->musicStop(); }
 void SdlPlatform::musicClose() { impl_->audio->musicClose(); }
 bool SdlPlatform::musicPlaying() { return impl_->audio->musicPlaying(); }
 void SdlPlatform::musicRewind() { impl_->audio->musicRewind(); }
-void SdlPlatform::musicVolume(int volume) { impl_->audio->musicVolume(volume); }
+void SdlPlatform::musicVolume(int volume) {
+    impl_->audio->musicVolume(volume * impl_->settings.musicVolume / 100);
+}
 
 bool SdlPlatform::messageBox(const std::string& text, const std::string& caption, MessageBoxKind kind) {
     SDL_MessageBoxButtonData buttons[2] = {

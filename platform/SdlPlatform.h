@@ -2,16 +2,25 @@
 // The real machine: an SDL2 window captioned "ザンボラ戦記" that keeps the
 // 640 x 480 canvas with the 512 x 350 game screen at (64, 64), drawn at a
 // whole-number scale, letterboxed and nearest-pixel.
+//
+// Beside what the game asks for, the window follows settings.ini (keys,
+// scale, full screen, volumes), switches desktop full screen on Alt+Enter,
+// saves a screenshot on F12, and draws a frame only when it differs from
+// the one on screen (or the window was uncovered or resized).
 #include <memory>
 #include <string>
 
 #include "platform/Platform.h"
 
+struct SDL_KeyboardEvent;
+
 namespace zanbora {
 
 class SdlPlatform : public Platform {
 public:
-    explicit SdlPlatform(std::string userDir);  // userDir holds the single-instance lock
+    // The game folder holds the window icon (cg/icon.png); the user folder
+    // holds settings.ini, the screenshots and the single-instance lock.
+    SdlPlatform(std::string appDir, std::string userDir);
     ~SdlPlatform() override;
     SdlPlatform(const SdlPlatform&) = delete;
     SdlPlatform& operator=(const SdlPlatform&) = delete;
@@ -40,7 +49,14 @@ public:
     intptr_t windowHandle() override;
     bool acquireSingleInstance() override;
 
+    // How many frames have really been drawn into the window so far.
+    int drawnFrames() const;
+
 private:
+    // Alt+Enter and F12, which the window keeps for itself.
+    bool handleDesktopKey(const SDL_KeyboardEvent& key);
+    void drawShownFrame();
+
     struct Impl;
     std::unique_ptr<Impl> impl_;
 };

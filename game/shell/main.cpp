@@ -11,7 +11,7 @@ int main() {
     using namespace zanbora;
     const std::string appDir = FindAppDir();
     const std::string userDir = FindUserDir(appDir);
-    SdlPlatform platform(userDir);
+    SdlPlatform platform(appDir, userDir);
     if (!platform.openWindow()) return 1;
     Game game(platform, appDir, userDir);
     try {

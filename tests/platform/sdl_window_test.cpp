@@ -1,0 +1,138 @@
+// The game's real window on SDL's dummy video driver: frames drawn only when
+// they change, Alt+Enter, F12 and the player's keys from settings.ini.
+#include <gtest/gtest.h>
+
+#include <SDL.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <vector>
+
+#include "platform/KeyCodes.h"
+#include "platform/SdlPlatform.h"
+#include "support/TestGame.h"
+
+using namespace zanbora;
+using zanbora::testing::TempGameDir;
+namespace fs = std::filesystem;
+
+namespace {
+
+class SdlWindowTest : public ::testing::Test {
+protected:
+    std::unique_ptr<SdlPlatform> open() {
+        auto platform = std::make_unique<SdlPlatform>(game.path(), user.path());
+        EXPECT_TRUE(platform->openWindow());
+        events(*platform);  // the window's own first events
+        return platform;
+    }
+
+    static void key(SDL_Keycode sym, Uint16 mod = KMOD_NONE) {
+        for (Uint32 type : {SDL_KEYDOWN, SDL_KEYUP}) {
+            SDL_Event e{};
+            e.type = type;
+            e.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
+            e.key.keysym.sym = sym;
+            e.key.keysym.mod = mod;
+            SDL_PushEvent(&e);
+        }
+    }
+
+    static std::vector<PlatformEvent> events(SdlPlatform& platform) {
+        std::vector<PlatformEvent> out;
+        for (PlatformEvent e; platform.pollEvent(e);) out.push_back(e);
+        return out;
+    }
+
+    static bool desktopFullScreen() {
+        for (Uint32 id = 1; id < 64; ++id)
+            if (SDL_Window* window = SDL_GetWindowFromID(id))
+                return (SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN_DESKTOP) == SDL_WINDOW_FULLSCREEN_DESKTOP;
+        return false;
+    }
+
+    std::string settingsText() const {
+        std::ifstream file(user.path() + "/settings.ini");
+        return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    }
+
+    TempGameDir game{false};
+    TempGameDir user{false};
+};
+
+}  // namespace
+
+TEST_F(SdlWindowTest, AFrameIsDrawnOnlyWhenItChangesOrTheWindowWasUncovered) {
+    auto platform = open();
+    Pixels frame(512, 350, 0x204060);
+    for (int i = 0; i < 10; ++i) platform->present(frame);
+    EXPECT_EQ(platform->drawnFrames(), 1) << "a still screen is drawn once";
+
+    frame.at(300, 200) = 0xFFFFFF;  // one pixel moves
+    platform->present(frame);
+    EXPECT_EQ(platform->drawnFrames(), 2);
+    for (int i = 0; i < 10; ++i) platform->present(frame);
+    EXPECT_EQ(platform->drawnFrames(), 2);
+
+    SDL_Event exposed{};
+    exposed.type = SDL_WINDOWEVENT;
+    exposed.window.event = SDL_WINDOWEVENT_EXPOSED;
+    SDL_PushEvent(&exposed);
+    events(*platform);
+    EXPECT_EQ(platform->drawnFrames(), 3) << "an uncovered window is drawn again at once";
+    platform->present(frame);
+    EXPECT_EQ(platform->drawnFrames(), 3);
+}
+
+TEST_F(SdlWindowTest, AltEnterSwitchesDesktopFullScreenAndTheNextStartRemembersIt) {
+    {
+        auto platform = open();
+        EXPECT_FALSE(desktopFullScreen());
+        key(SDLK_RETURN, KMOD_LALT);
+        EXPECT_TRUE(events(*platform).empty()) << "Alt+Enter is not the decide key";
+        EXPECT_TRUE(desktopFullScreen());
+        EXPECT_NE(settingsText().find("\nfullscreen = yes\n"), std::string::npos);
+    }
+    {
+        auto platform = open();
+        EXPECT_TRUE(desktopFullScreen()) << "the choice is remembered";
+        key(SDLK_RETURN, KMOD_RALT);
+        events(*platform);
+        EXPECT_FALSE(desktopFullScreen());
+        EXPECT_NE(settingsText().find("\nfullscreen = no\n"), std::string::npos);
+
+        key(SDLK_RETURN);  // plain Enter still decides
+        const std::vector<PlatformEvent> plain = events(*platform);
+        ASSERT_EQ(plain.size(), 2u);
+        EXPECT_EQ(plain[0].kind, PlatformEvent::Kind::KeyDown);
+        EXPECT_EQ(plain[0].key, vk::X);
+    }
+}
+
+TEST_F(SdlWindowTest, F12SavesThePictureOnScreen) {
+    auto platform = open();
+    Pixels frame(512, 350, 0x102030);
+    frame.at(10, 20) = 0xABCDEF;
+    platform->present(frame);
+    key(SDLK_F12);
+    EXPECT_TRUE(events(*platform).empty());
+    std::vector<fs::path> shots;
+    for (const auto& entry : fs::directory_iterator(user.path() + "/screenshots")) shots.push_back(entry.path());
+    ASSERT_EQ(shots.size(), 1u);
+    EXPECT_EQ(shots[0].extension(), ".png");
+    EXPECT_EQ(platform->drawnFrames(), 1) << "taking the picture does not redraw";
+}
+
+TEST_F(SdlWindowTest, ThePlayersKeysFromSettingsReachTheGame) {
+    user.write("settings.ini", "decide = A\nup = W\n");
+    auto platform = open();
+    key(SDLK_a);
+    key(SDLK_x);  // no longer a game key
+    key(SDLK_w);
+    key(SDLK_LALT);
+    std::vector<int> downs;
+    for (const PlatformEvent& e : events(*platform))
+        if (e.kind == PlatformEvent::Kind::KeyDown) downs.push_back(e.key);
+    EXPECT_EQ(downs, (std::vector<int>{vk::X, vk::Up, vk::Alt}));
+}

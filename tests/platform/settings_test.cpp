@@ -1,0 +1,124 @@
+// settings.ini: what a player writes, what the game makes of it, and what it
+// says about lines it cannot use.
+#include <gtest/gtest.h>
+
+#include <SDL.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "platform/KeyCodes.h"
+#include "platform/Settings.h"
+#include "support/TestGame.h"
+
+using namespace zanbora;
+using zanbora::testing::TempGameDir;
+
+namespace {
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+}  // namespace
+
+TEST(Settings, TheDefaultFileReadsBackWithoutComplaintAsTheGamesOwnKeys) {
+    std::vector<std::string> problems;
+    Settings settings = ParseSettings(DefaultSettingsText(), problems);
+    EXPECT_TRUE(problems.empty()) << problems.front();
+    EXPECT_EQ(settings.virtualKey(SDLK_LEFT), vk::Left);
+    EXPECT_EQ(settings.virtualKey(SDLK_DOWN), vk::Down);
+    for (SDL_Keycode decide : {SDLK_x, SDLK_SPACE, SDLK_RETURN, SDLK_KP_ENTER})
+        EXPECT_EQ(settings.virtualKey(decide), vk::X) << SDL_GetKeyName(decide);
+    for (SDL_Keycode cancel : {SDLK_z, SDLK_ESCAPE, SDLK_LSHIFT, SDLK_RSHIFT})
+        EXPECT_EQ(settings.virtualKey(cancel), vk::Z) << SDL_GetKeyName(cancel);
+    EXPECT_EQ(settings.virtualKey(SDLK_a), 0);
+    EXPECT_EQ(settings.scale, 0);
+    EXPECT_FALSE(settings.fullScreen);
+    EXPECT_EQ(settings.musicVolume, 100);
+    EXPECT_EQ(settings.effectVolume, 100);
+}
+
+TEST(Settings, APlayersOwnKeysScaleScreenAndVolumesAreUsed) {
+    std::vector<std::string> problems;
+    Settings settings = ParseSettings(
+        "; my keys\r\n"
+        "left = A\r\n"
+        "UP=w  ; comment after a value\r\n"
+        "right = D\r\n"
+        "down = S, Keypad 2\r\n"
+        "decide = Return\r\n"
+        "cancel = Backspace\r\n"
+        "scale = 3\r\n"
+        "fullscreen = yes\r\n"
+        "music = 40\r\n"
+        "effects = 0\r\n",
+        problems);
+    EXPECT_TRUE(problems.empty()) << problems.front();
+    EXPECT_EQ(settings.virtualKey(SDLK_a), vk::Left);
+    EXPECT_EQ(settings.virtualKey(SDLK_w), vk::Up);
+    EXPECT_EQ(settings.virtualKey(SDLK_KP_2), vk::Down);
+    EXPECT_EQ(settings.virtualKey(SDLK_RETURN), vk::X);
+    EXPECT_EQ(settings.virtualKey(SDLK_BACKSPACE), vk::Z);
+    EXPECT_EQ(settings.virtualKey(SDLK_x), 0) << "a remapped action leaves its old keys";
+    EXPECT_EQ(settings.virtualKey(SDLK_LEFT), 0);
+    EXPECT_EQ(settings.scale, 3);
+    EXPECT_TRUE(settings.fullScreen);
+    EXPECT_EQ(settings.musicVolume, 40);
+    EXPECT_EQ(settings.effectVolume, 0);
+}
+
+TEST(Settings, EachBrokenLineIsNamedOnceAndGetsItsDefault) {
+    std::vector<std::string> problems;
+    Settings settings = ParseSettings(
+        "left = Nowhere\n"      // 1: not a key
+        "decide =\n"            // 2: no key
+        "scale = big\n"         // 3
+        "fullscreen = maybe\n"  // 4
+        "music = 250\n"         // 5
+        "effects = -3\n"        // 6
+        "colour = red\n"        // 7: unknown
+        "just some words\n"     // 8: not name = value
+        "cancel = X\n",         // 9: X still decides by default
+        problems);
+    ASSERT_EQ(problems.size(), 9u);
+    EXPECT_EQ(problems[0], "line 1: \"Nowhere\" is not a key for left; using Left");
+    EXPECT_EQ(problems[1], "line 2: no key given for decide; using X, Space, Return, Keypad Enter");
+    EXPECT_EQ(problems[2], "line 3: scale \"big\" is not a whole number from 0 to 8; using 0");
+    EXPECT_EQ(problems[3], "line 4: fullscreen \"maybe\" is not yes or no; using no");
+    EXPECT_EQ(problems[4], "line 5: music \"250\" is not a volume from 0 to 100; using 100");
+    EXPECT_EQ(problems[5], "line 6: effects \"-3\" is not a volume from 0 to 100; using 100");
+    EXPECT_EQ(problems[6], "line 7: unknown setting \"colour\"; ignored");
+    EXPECT_EQ(problems[7], "line 8: \"just some words\" is not \"name = value\"; ignored");
+    EXPECT_EQ(problems[8], "key \"X\" is given to both decide and cancel; it does decide");
+    EXPECT_EQ(settings.virtualKey(SDLK_LEFT), vk::Left);
+    EXPECT_EQ(settings.virtualKey(SDLK_x), vk::X);
+    EXPECT_EQ(settings.virtualKey(SDLK_SPACE), vk::X);
+    EXPECT_EQ(settings.scale, 0);
+    EXPECT_FALSE(settings.fullScreen);
+    EXPECT_EQ(settings.musicVolume, 100);
+    EXPECT_EQ(settings.effectVolume, 100);
+}
+
+TEST(Settings, AMissingFileIsWrittenWithCommentsAndAChangeKeepsThePlayersLines) {
+    TempGameDir dir(false);
+    const std::string path = dir.path() + "/settings.ini";
+    ::testing::internal::CaptureStderr();
+    Settings settings = LoadSettingsFile(path);
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
+    EXPECT_EQ(ReadFile(path), DefaultSettingsText());
+    EXPECT_EQ(settings.virtualKey(SDLK_x), vk::X);
+
+    dir.write("settings.ini", "; mine\nscale = 2\nfullscreen = no ; off for now\ncolour = red\n");
+    ::testing::internal::CaptureStderr();
+    settings = LoadSettingsFile(path);
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(),
+              "ZANBORA: " + path + " line 4: unknown setting \"colour\"; ignored\n");
+    EXPECT_EQ(settings.scale, 2);
+
+    ASSERT_TRUE(SaveSetting(path, "fullscreen", "yes"));
+    EXPECT_EQ(ReadFile(path), "; mine\nscale = 2\nfullscreen = yes\ncolour = red\n");
+    ASSERT_TRUE(SaveSetting(path, "music", "50"));
+    EXPECT_EQ(ReadFile(path), "; mine\nscale = 2\nfullscreen = yes\ncolour = red\nmusic = 50\n");
+}
