@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <string>
 
+#include "Icon.h"
 #include "Monsters.h"
 #include "Paint.h"
 #include "Pictures.h"
@@ -37,6 +38,7 @@ int main(int argc, char** argv) {
         jpg(art::DoorPicture(false), "door.jpg");
         jpg(art::DoorPicture(true), "door2.jpg");
         bmp(art::Trainer(), "etc01.bmp");
+        art::SaveGameIcon((cg / "icon.png").string(), 256);
         for (int n = 1; n <= art::kMonsterCount; ++n) {
             char name[16];
             std::snprintf(name, sizeof name, "mons%02d.bmp", n);

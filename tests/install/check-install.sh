@@ -1,0 +1,68 @@
+#!/usr/bin/env bash
+# Installs the built game into a temporary prefix, checks the installed tree,
+# then starts the installed game under Xvfb as a player who cannot write into
+# it: settings and name.ini must land in $XDG_DATA_HOME/zanbora.
+#   check-install.sh <build folder>
+set -euo pipefail
+build="$1"
+work="$(mktemp -d /tmp/zanbora-install.XXXXXX)"
+xvfb_pid=""
+cleanup() {
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+  chmod -R u+w "$work" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+prefix="$work/prefix"
+cmake --install "$build" --prefix "$prefix" >/dev/null
+
+# The tree.
+game="$prefix/lib/zanbora"
+for f in ZANBORA libPadPort.so libResMode.so map.dat items.lst cg/icon.png cg/title.jpg wave midi; do
+  [ -e "$game/$f" ] || fail "missing $game/$f"
+done
+for f in saves name.ini settings.ini screenshots .zanbora.lock; do
+  [ ! -e "$game/$f" ] || fail "a player's file was installed: $game/$f"
+done
+[ -x "$prefix/bin/zanbora" ] || fail "no launcher in bin/"
+desktop="$prefix/share/applications/zanbora.desktop"
+[ -f "$desktop" ] || fail "no menu entry"
+for line in 'Type=Application' 'Exec=zanbora' 'Icon=zanbora' 'Name[ja]=ザンボラ戦記' 'Categories=Game;RolePlaying;'; do
+  grep -qxF "$line" "$desktop" || fail "menu entry lacks $line"
+done
+icon="$prefix/share/icons/hicolor/256x256/apps/zanbora.png"
+[ -f "$icon" ] || fail "no icon"
+[ "$(head -c 8 "$icon" | od -An -tx1 | tr -d ' \n')" = "89504e470d0a1a0a" ] || fail "the icon is not a PNG"
+[ "$(od -An -tu1 -j16 -N8 "$icon" | tr -s ' ' | sed 's/^ //')" = "0 0 1 0 0 0 1 0" ] || fail "the icon is not 256 x 256"
+
+# A run of the installed game by a player without write access to it.
+home="$work/home"
+mkdir -p "$home"
+run=()
+if [ "$(id -u)" -eq 0 ]; then
+  chmod 755 "$work"
+  chown -R nobody "$home"
+  run=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
+else
+  chmod -R a-w "$prefix"
+fi
+Xvfb -displayfd 3 -ac -nolisten tcp -screen 0 1280x1024x24 3>"$work/display" 2>/dev/null &
+xvfb_pid=$!
+for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || fail "Xvfb did not start"
+display=":$(cat "$work/display")"
+
+status=0
+env -u ZANBORA_DIR -u XDG_DATA_HOME HOME="$home" DISPLAY="$display" SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy \
+  SDL_RENDER_DRIVER=software SDL_FRAMEBUFFER_ACCELERATION=0 ASAN_OPTIONS=detect_leaks=0 \
+  timeout 12 "${run[@]}" "$prefix/bin/zanbora" 2>"$work/stderr" || status=$?
+[ "$status" -eq 124 ] || { cat "$work/stderr" >&2; fail "the installed game stopped by itself (status $status)"; }
+data="$home/.local/share/zanbora"
+grep -qF "saves and settings are kept in $data" "$work/stderr" || fail "the game did not say where it keeps things"
+[ -f "$data/settings.ini" ] || fail "no settings.ini in $data"
+[ -f "$data/name.ini" ] || fail "no name.ini in $data"
+[ -d "$data/saves" ] || fail "no saves folder in $data"
+[ ! -e "$game/name.ini" ] || fail "the game wrote into its installed folder"
+echo "installed tree and a run of the installed game: fine"

@@ -1,0 +1,12 @@
+#pragma once
+// The game's icon: the bean hero in his helmet on a patch of sky and grass,
+// for the desktop's menus and the window's title bar.
+#include <string>
+
+namespace art {
+
+// Writes the icon as a size x size PNG with a transparent surround; throws
+// std::runtime_error when it cannot be written.
+void SaveGameIcon(const std::string& path, int size);
+
+}  // namespace art
