@@ -54,12 +54,19 @@ for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
 [ -s "$work/display" ] || fail "Xvfb did not start"
 display=":$(cat "$work/display")"
 
-status=0
+# The game writes name.ini when the title has run and a new hero starts.
+data="$home/.local/share/zanbora"
 env -u ZANBORA_DIR -u XDG_DATA_HOME HOME="$home" DISPLAY="$display" SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy \
   SDL_RENDER_DRIVER=software SDL_FRAMEBUFFER_ACCELERATION=0 ASAN_OPTIONS=detect_leaks=0 \
-  timeout 12 "${run[@]}" "$prefix/bin/zanbora" 2>"$work/stderr" || status=$?
-[ "$status" -eq 124 ] || { cat "$work/stderr" >&2; fail "the installed game stopped by itself (status $status)"; }
-data="$home/.local/share/zanbora"
+  timeout 120 "${run[@]}" "$prefix/bin/zanbora" 2>"$work/stderr" &
+game_pid=$!
+for _ in $(seq 1200); do
+  [ -f "$data/name.ini" ] && break
+  kill -0 "$game_pid" 2>/dev/null || { cat "$work/stderr" >&2; fail "the installed game stopped by itself"; }
+  sleep 0.1
+done
+kill "$game_pid" 2>/dev/null || true
+wait "$game_pid" 2>/dev/null || true
 grep -qF "saves and settings are kept in $data" "$work/stderr" || fail "the game did not say where it keeps things"
 [ -f "$data/settings.ini" ] || fail "no settings.ini in $data"
 [ -f "$data/name.ini" ] || fail "no name.ini in $data"
