@@ -32,12 +32,16 @@ void Present(Game& game) {
     game.platform.present(game.Pic.pixels());
 }
 
-void WaitKey(Game& game) {
+void AwaitDecideOrAct(Game& game) {
     while (!game.keys.KeyDecide && !game.keys.KeyAct) {
         ProcessEvents(game);
         PollJoystick(game);
         if (!game.keys.KeyDecide && !game.keys.KeyAct) game.platform.waitForEvent(10);
     }
+}
+
+void WaitKey(Game& game) {
+    AwaitDecideOrAct(game);
     game.keys.KeyDecide = game.keys.KeyAct = false;
 }
 

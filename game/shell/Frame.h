@@ -14,6 +14,9 @@ void Wait(Game& game, int ms);
 void Present(Game& game);
 // Waits for decide or act, then clears both.
 void WaitKey(Game& game);
+// Waits for decide or act and leaves them set for the caller to tell apart.
+// Sleeps in the event wait (a short one, so the joystick is still polled).
+void AwaitDecideOrAct(Game& game);
 // The black-band transition between screens (32 frames of 30 ms).
 void ScreenWipe(Game& game);
 // Text in Pic's fore colour and font size, top-left at (x, y).
