@@ -14,19 +14,27 @@ PartyTest::PartyTest() {
     LoadGameData(game());
     SetNewHeroDefaults(game().player);
     game().clock.LastTick = tg.platform.ticks();
+    // A script that loses its way ends the test within a virtual minute.
+    tg.platform.quitAfterMs = tg.platform.ticks() + 60 * 1000;
 }
 
 void PartyTest::script(const std::string& steps, int frameMs) {
     game().clock.LastTick = tg.platform.ticks();
-    auto next = std::make_shared<size_t>(0);
-    tg.platform.autopilot = [steps, next, frameMs](HeadlessPlatform& p) {
-        if (*next >= steps.size()) return;
+    struct State {
+        size_t next = 0;
+        int idleWaits = 0;
+    };
+    auto state = std::make_shared<State>();
+    auto perform = [steps, state, frameMs](HeadlessPlatform& p) {
         const int64_t now = p.ticks();
+        const char step = steps[state->next++];
+        // The same direction again keeps the key down for one more frame.
+        const bool again = state->next < steps.size() && steps[state->next] == step;
         auto hold = [&](int key) {
             p.keyDownAt(now, key);
-            p.keyUpAt(now + frameMs + 10, key);
+            if (!again) p.keyUpAt(now + frameMs + 10, key);
         };
-        switch (steps[(*next)++]) {
+        switch (step) {
             case 'D': hold(vk::Down); break;
             case 'U': hold(vk::Up); break;
             case 'L': hold(vk::Left); break;
@@ -36,6 +44,15 @@ void PartyTest::script(const std::string& steps, int frameMs) {
             case 'H': p.keyDownAt(now, vk::X); break;
             default: break;
         }
+    };
+    tg.platform.autopilot = [steps, state, perform](HeadlessPlatform& p) {
+        state->idleWaits = 0;
+        if (state->next < steps.size() && steps[state->next] != 'w') perform(p);
+    };
+    tg.platform.onWait = [steps, state, perform](HeadlessPlatform& p) {
+        if (++state->idleWaits < 3 || state->next >= steps.size() || steps[state->next] != 'w') return;
+        ++state->next;
+        if (state->next < steps.size()) perform(p);
     };
 }
 

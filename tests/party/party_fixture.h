@@ -16,7 +16,8 @@ protected:
     Game& game() { return *tg.game; }
     // Plays `steps`, one per presented frame: D U L R hold a direction for
     // exactly one frame of frameMs, X decides, Z cancels, H holds X down
-    // (never let go), '.' waits a frame.
+    // (never let go), '.' waits a frame, 'w' waits until the game sits
+    // waiting for a key and then plays the step after it.
     void script(const std::string& steps, int frameMs);
     // Times a wave was played (by a part of its file name, any case).
     int played(const std::string& wave) const;
