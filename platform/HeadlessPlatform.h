@@ -46,6 +46,7 @@ public:
     bool musicEnded = false;                 // a test ends the piece to see it restart
     bool fullScreenShown = false;
     bool anotherInstanceRunning = false;
+    bool mainWindowShown = false;
     // Libraries a test provides in place of files in the game folder.
     std::map<std::string, std::function<std::unique_ptr<LoadedLibrary>()>> libraries;
 
@@ -71,6 +72,10 @@ public:
     std::unique_ptr<LoadedLibrary> openLibrary(const std::string& path) override;
     intptr_t windowHandle() override { return 1; }
     bool acquireSingleInstance() override { return !anotherInstanceRunning; }
+    bool showMainWindow() override {
+        mainWindowShown = true;
+        return true;
+    }
 
 private:
     struct Scheduled {

@@ -75,6 +75,8 @@ public:
 
     // False when another copy of the game is already running.
     virtual bool acquireSingleInstance() = 0;
+    // Opens the game's window. False when there is no display to open it on.
+    virtual bool showMainWindow() = 0;
 };
 
 }  // namespace zanbora

@@ -85,7 +85,7 @@ SdlPlatform::~SdlPlatform() {
     SDL_Quit();
 }
 
-bool SdlPlatform::openWindow() {
+bool SdlPlatform::showMainWindow() {
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_JOYSTICK) != 0) {
         std::fprintf(stderr, "ZANBORA: cannot open the display: %s\n", SDL_GetError());
         return false;

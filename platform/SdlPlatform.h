@@ -25,8 +25,6 @@ public:
     SdlPlatform(const SdlPlatform&) = delete;
     SdlPlatform& operator=(const SdlPlatform&) = delete;
 
-    // False (with a message on stderr) when no window can be opened.
-    bool openWindow();
 
     int64_t ticks() override;
     bool pollEvent(PlatformEvent& event) override;
@@ -48,6 +46,8 @@ public:
     std::unique_ptr<LoadedLibrary> openLibrary(const std::string& path) override;
     intptr_t windowHandle() override;
     bool acquireSingleInstance() override;
+    // False (with a message on stderr) when no window can be opened.
+    bool showMainWindow() override;
 
     // How many frames have really been drawn into the window so far.
     int drawnFrames() const;

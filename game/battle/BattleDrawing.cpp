@@ -1,5 +1,6 @@
 // The battle screen: hero, opponent, companions and mascot at their homes plus
 // the scene offsets, the damage numbers and the opponent's HP gauge.
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -58,9 +59,11 @@ void DrawDamage(Game& game, double amount, int x, int y) {
 void DrawMonsterGauge(Game& game) {
     const Monster& m = game.monster;
     if (m.MaxHp <= 0 || m.Hp <= 0) return;
-    const int length = Int(50 * m.Hp / m.MaxHp);
+    // An opponent that healed itself past its maximum has a longer bar, but
+    // never one longer than the screen.
+    const int64_t length = std::min<int64_t>(Int(50 * m.Hp / m.MaxHp), 512);
     if (length <= 0) return;
-    game.Pic.fillRect(90, 246, 90 + length, 250, QBColor(14));
+    game.Pic.fillRect(90, 246, 90 + int(length), 250, QBColor(14));
 }
 
 void PaintEffect(Game& game, int row, int frame, int x, int y) {

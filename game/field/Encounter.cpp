@@ -22,11 +22,17 @@ bool CountDownEncounter(Game& game) {
     DrawField(game);
     ComposeFieldWithHero(game, game.player.HeroX, game.player.HeroY);
     game.GameState = "BATTLE";
-    // The opponent's band is taken from the stored position, not the feet.
+    // The opponent's band is taken from the stored position, but the opening
+    // still stands on the feet: on the row where a town's area begins, the
+    // feet already keep the town's music playing.
+    const double footX = game.player.HeroX, footY = game.player.HeroY;
     LeaveFootPoint(game);
     ChooseEncounterMonster(game);
+    game.player.HeroX = footX;
+    game.player.HeroY = footY;
     field.StepY = 0;
     btl(game);
+    LeaveFootPoint(game);
     return true;
 }
 

@@ -7,7 +7,12 @@
 
 namespace zanbora {
 
-int SightRadius(double heroY) { return heroY > 129 && heroY < 180 ? 3 : 4; }
+int SightRadius(double heroY) {
+    // The view is drawn from the whole cell, so the dark rows are 130..179
+    // whatever part of the cell the feet are in.
+    const int64_t row = Int(heroY);
+    return row > 129 && row < 180 ? 3 : 4;
+}
 
 double SubCellOffset(double v) {
     // nearbyint rounds halves to even in the default rounding mode.

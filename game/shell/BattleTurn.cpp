@@ -53,9 +53,12 @@ void ChooseCommand(Game& game) {
 
 bool BattleOver(const Game& game) { return game.GameState != "BATTLE" || game.monster.Hp <= 0; }
 
-// The turn also stops after flight, which against a boss does nothing.
+// Flight also ends the turn: from an ordinary opponent it ends the battle,
+// from a boss it does nothing and the menu returns with the boss untouched.
 bool TurnStopped(const Game& game) { return BattleOver(game) || game.field.Cursor == 3; }
 
+// An opponent that wins the speed roll strikes before the hero's command,
+// flight included; the hero then acts unless that blow ended the battle.
 void HeroThenEnemy(Game& game, bool heroFirst) {
     if (heroFirst) {
         HeroAction(game);
@@ -66,7 +69,7 @@ void HeroThenEnemy(Game& game, bool heroFirst) {
     } else {
         EnemyAction(game);
         CheckBattleEnd(game);
-        if (TurnStopped(game)) return;
+        if (BattleOver(game)) return;
         HeroAction(game);
         CheckBattleEnd(game);
     }

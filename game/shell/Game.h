@@ -3,6 +3,7 @@
 // subsystems own. The procedures keep the game's names (man, MOVEN, btl, ...)
 // and work on it; a test builds a fresh Game.
 #include <cmath>
+#include <cstdint>
 #include <string>
 
 #include "game/battle/BattleState.h"
@@ -91,7 +92,16 @@ struct Game {
     int64_t now() { return platform.ticks(); }
 };
 
-// Int(x) of the game: the floor.
-inline int Int(double x) { return int(std::floor(x)); }
+// Int(x) of the game: the floor. Scaled opponents reach billions of HP, so the
+// result is 64 bits wide; values beyond its range stay at its ends and NaN
+// counts as 0 rather than being undefined.
+inline int64_t Int(double x) {
+    constexpr double kLimit = 9223372036854775808.0;  // 2^63
+    if (std::isnan(x)) return 0;
+    const double f = std::floor(x);
+    if (f >= kLimit) return INT64_MAX;
+    if (f < -kLimit) return INT64_MIN;
+    return int64_t(f);
+}
 
 }  // namespace zanbora

@@ -67,7 +67,9 @@ void LoadGameData(Game& game) {
 
 void Form_Load(Game& game) {
     game.clock.LastTick = game.now();
+    // A second copy leaves before it has shown anything.
     if (!game.platform.acquireSingleInstance()) throw ProgramEnd{0};
+    if (!game.platform.showMainWindow()) throw ProgramEnd{1};
     LoadGameData(game);
     Demo(game);
     ShowStartScreen(game);

@@ -25,6 +25,7 @@ void Surface::blt(int x, int y, int w, int h, const Surface& src, int sx, int sy
     // Clip to the destination; the source side reads black outside.
     int x0 = std::max(0, -x), y0 = std::max(0, -y);
     int x1 = std::min(w, width() - x), y1 = std::min(h, height() - y);
+    if (x0 >= x1 || y0 >= y1) return;
     for (int j = y0; j < y1; ++j) {
         uint32_t* out = &pixels_.at(x + x0, y + j);
         for (int i = x0; i < x1; ++i, ++out) {
@@ -62,7 +63,12 @@ void Surface::fillRect(int x1, int y1, int x2, int y2, uint32_t colour) {
     if (y1 > y2) std::swap(y1, y2);
     x1 = std::max(x1, 0), y1 = std::max(y1, 0);
     x2 = std::min(x2, width() - 1), y2 = std::min(y2, height() - 1);
-    for (int y = y1; y <= y2; ++y) std::fill(&pixels_.at(x1, y), &pixels_.at(x1, y) + std::max(0, x2 - x1 + 1), colour);
+    // Clipped away entirely (a wipe's bands run past the right edge).
+    if (x1 > x2 || y1 > y2) return;
+    for (int y = y1; y <= y2; ++y) {
+        uint32_t* row = &pixels_.at(x1, y);
+        std::fill(row, row + (x2 - x1 + 1), colour);
+    }
 }
 
 void Surface::line(int x1, int y1, int x2, int y2, uint32_t colour) {

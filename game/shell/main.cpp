@@ -12,7 +12,6 @@ int main() {
     const std::string appDir = FindAppDir();
     const std::string userDir = FindUserDir(appDir);
     SdlPlatform platform(appDir, userDir);
-    if (!platform.openWindow()) return 1;
     Game game(platform, appDir, userDir);
     try {
         Form_Load(game);

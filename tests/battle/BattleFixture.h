@@ -16,6 +16,12 @@
 
 namespace zanbora::testing {
 
+// Presses decide whenever the command menu is on the screen (its window's
+// right edge at x 200 is drawn only there).
+inline void DecideAtTheCommandMenu(HeadlessPlatform& p) {
+    if (p.lastFrame().width == 512 && p.lastFrame().at(200, 70) == 0xFFFFFF) p.tap(vk::X);
+}
+
 class BattleTest : public ::testing::Test {
 protected:
     BattleTest() {

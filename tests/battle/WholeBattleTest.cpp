@@ -98,12 +98,11 @@ TEST_F(Opening, TheGaugeShowsTheOpponentsShareAndNothingForZeroMaximum) {
     monster().MaxHp = 0;
     DrawMonsterGauge(game());
     EXPECT_EQ(game().Pic.at(90, 248), 0u);
-}
-
-// Presses decide whenever the command menu is on the screen (its window's
-// right edge at x 200 is drawn only there).
-void DecideAtTheCommandMenu(HeadlessPlatform& p) {
-    if (p.lastFrame().width == 512 && p.lastFrame().at(200, 70) == 0xFFFFFF) p.tap(vk::X);
+    game().Pic.clear();
+    monster().Hp = 1e12;
+    monster().MaxHp = 1;
+    DrawMonsterGauge(game());
+    EXPECT_EQ(game().Pic.at(511, 248), QBColor(14)) << "healed far past its maximum";
 }
 
 using WholeBattle = BattleTest;

@@ -61,6 +61,26 @@ TEST_F(EncounterTest, AtZeroTheBandsOpponentAppears) {
     EXPECT_EQ(footCellX(), 42) << "the hero is back at his stored position";
 }
 
+TEST_F(EncounterTest, TheOpponentComesFromTheStoredRowAndTheMusicFromTheFeet) {
+    // Feet on row 380 (the quiet area starts above 380), stored row 379.6.
+    standIn(40, 380);
+    game().field.EncounterSteps = 1;
+    walkInto("R");
+    ASSERT_EQ(game().GameState, "BATTLE");
+    EXPECT_TRUE(game().monster.Picture == "mons17" || game().monster.Picture == "mons16") << game().monster.Picture;
+    for (const std::string& line : tg.platform.soundLog) EXPECT_EQ(line.find("music"), std::string::npos) << line;
+    EXPECT_EQ(footCellX(), 41);
+    EXPECT_EQ(footCellY(), 380);
+
+    // One row further north the feet stand outside it: battle music.
+    standIn(40, 379);
+    game().GameState = "MOVE";
+    game().field.EncounterSteps = 1;
+    walkInto("R");
+    ASSERT_EQ(game().GameState, "BATTLE");
+    EXPECT_EQ(soundCount("data0.mid"), 1);
+}
+
 TEST_F(EncounterTest, Band32FightsThePreviousOpponentAgainAtFullHp) {
     Monster& m = game().monster;
     m.Picture = "mons21";

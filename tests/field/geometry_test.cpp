@@ -43,7 +43,9 @@ TEST(FieldGeometry, AnEighthOfACellShiftsEveryRowSmoothly) {
 
 TEST(FieldGeometry, DarkCavesShortenTheSight) {
     EXPECT_EQ(SightRadius(129), 4);
-    EXPECT_EQ(SightRadius(129.5), 3);
+    EXPECT_EQ(SightRadius(129.5), 4) << "row 129 is still lit, wherever the feet are in it";
+    EXPECT_EQ(SightRadius(129.99), 4);
+    EXPECT_EQ(SightRadius(130), 3);
     EXPECT_EQ(SightRadius(179.9), 3);
     EXPECT_EQ(SightRadius(180), 4);
 }

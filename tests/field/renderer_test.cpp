@@ -74,6 +74,13 @@ TEST_F(RendererTest, TheDarkCaveShowsOnlyThreeCellsAround) {
     EXPECT_EQ(ground(far.x0 + 2, far.y0 + 2), 0u);
     CellRect three = CellRectangle(0, -3, 0, 0);
     EXPECT_EQ(ground(three.x0 + 2, three.y0 + 2), kDirt);
+    // The dark rows are whole rows: feet in the lower half of row 129 still
+    // see four cells far, feet at the top of row 130 only three.
+    CellRect farFromHalf = CellRectangle(0, -4, 0, 0.5);
+    drawAroundFeet(20.0, 129.5);
+    EXPECT_EQ(ground(farFromHalf.x0 + 2, farFromHalf.y0 + 2), kDirt) << "row 129";
+    drawAroundFeet(20.0, 130.0);
+    EXPECT_EQ(ground(far.x0 + 2, far.y0 + 2), 0u) << "row 130";
 }
 
 TEST_F(RendererTest, TheSeaMovesWithTheAmbientPhase) {

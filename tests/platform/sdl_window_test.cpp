@@ -23,7 +23,7 @@ class SdlWindowTest : public ::testing::Test {
 protected:
     std::unique_ptr<SdlPlatform> open() {
         auto platform = std::make_unique<SdlPlatform>(game.path(), user.path());
-        EXPECT_TRUE(platform->openWindow());
+        EXPECT_TRUE(platform->showMainWindow());
         events(*platform);  // the window's own first events
         return platform;
     }

@@ -33,7 +33,7 @@ Autopilot::Autopilot(Game& game, ScreenReader& screen, std::vector<world::Leg> r
       trace_(std::getenv("ZANBORA_BOT_TRACE") != nullptr) {}
 
 MapCell Autopilot::foot() const {
-    return {Int(game_.player.HeroX + 0.5), Int(game_.player.HeroY + 0.9)};
+    return {int(Int(game_.player.HeroX + 0.5)), int(Int(game_.player.HeroY + 0.9))};
 }
 
 // A field frame shows the map and nothing but the status panel, whose lines
@@ -64,9 +64,9 @@ void Autopilot::onFrame() {
     idleWaits_ = 0;
     countStates();
     if (trace_ && screen_.frameCount() % 500 == 0) {
-        std::printf("  frame %d: %s at (%d, %d), level %d, HP %d/%d, texts:", screen_.frameCount(),
-                    game_.GameState.c_str(), foot().x, foot().y, Int(game_.player.Level), Int(game_.player.Hp),
-                    Int(game_.player.MaxHp));
+        std::printf("  frame %d: %s at (%d, %d), level %lld, HP %lld/%lld, texts:", screen_.frameCount(),
+                    game_.GameState.c_str(), foot().x, foot().y, (long long)Int(game_.player.Level),
+                    (long long)Int(game_.player.Hp), (long long)Int(game_.player.MaxHp));
         for (const std::string& line : screen_.shownTexts()) std::printf(" [%s]", line.c_str());
         std::printf("\n");
         std::fflush(stdout);

@@ -112,7 +112,7 @@ protected:
         renderer = std::make_unique<ScopedVariable>("SDL_RENDER_DRIVER", "software");
         noGl = std::make_unique<ScopedVariable>("SDL_FRAMEBUFFER_ACCELERATION", "0");
         platform = std::make_unique<SdlPlatform>(dir.path(), dir.path());
-        ASSERT_TRUE(platform->openWindow());
+        ASSERT_TRUE(platform->showMainWindow());
         game = std::make_unique<Game>(*platform, dir.path());
     }
     void TearDown() override

@@ -94,4 +94,13 @@ TEST(Startup, ASecondCopyEndsSilently) {
     EXPECT_EQ(RunUntilEnd([&] { Form_Load(*t.game); }), 0);
     EXPECT_TRUE(t.platform.messageBoxes.empty());
     EXPECT_EQ(t.platform.frameCount(), 0);
+    EXPECT_FALSE(t.platform.mainWindowShown) << "not even a window flashes up";
+}
+
+TEST(Startup, TheFirstCopyOpensItsWindowBeforeReadingTheMap) {
+    TestGame t(false);
+    WriteMap(t, 1000);  // refused, so start-up ends right after the map
+    EXPECT_EQ(RunUntilEnd([&] { Form_Load(*t.game); }), 2);
+    EXPECT_TRUE(t.platform.mainWindowShown);
+    EXPECT_EQ(t.platform.messageBoxes.size(), 1u);
 }

@@ -89,6 +89,25 @@ TEST(Surface, RectanglesIncludeBothCornersInAnyOrder) {
     EXPECT_EQ(outline.at(9, 9), 0x00FF00u);
 }
 
+TEST(Surface, ShapesWhollyOutsideThePictureChangeNothing) {
+    // The last row is where an index past the right edge would land beyond
+    // the pixel buffer itself.
+    Surface pic(10, 10, 0x123456);
+    pic.fillRect(12, 9, 30, 9, 0xFFFFFF);
+    pic.fillRect(12, 0, 30, 12, 0xFFFFFF);
+    pic.fillRect(-8, 3, -2, 5, 0xFFFFFF);
+    pic.fillRect(2, 10, 5, 14, 0xFFFFFF);
+    Surface sprite(4, 4, 0xFFFFFF);
+    pic.blt(11, 8, 4, 4, sprite, 0, 0);
+    pic.blt(2, 10, 4, 4, sprite, 0, 0);
+    pic.blt(-6, 2, 4, 4, sprite, 0, 0);
+    for (int y = 0; y < 10; ++y)
+        for (int x = 0; x < 10; ++x) ASSERT_EQ(pic.at(x, y), 0x123456u) << x << ", " << y;
+    pic.fillRect(8, 9, 30, 9, 0xFFFFFF);  // partly inside: only the inside is painted
+    EXPECT_EQ(pic.at(9, 9), 0xFFFFFFu);
+    EXPECT_EQ(pic.at(7, 9), 0x123456u);
+}
+
 TEST(Surface, ClearRestoresTheBackgroundPictureElseTheBackColour) {
     Surface pic(4, 4, 0);
     pic.setBackColour(0x404040);

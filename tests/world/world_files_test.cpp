@@ -81,8 +81,11 @@ TEST_F(WorldFiles, TheTrainingGroundAndTheHall) {
         }
     }
     EXPECT_EQ(CountOn(21, 478), 1) << "one last boss, on row 478";
-    for (const Item& i : items)
-        if (i.code == 21 && i.y == 478) EXPECT_TRUE(Open(i.x - 1, i.y)) << "the hero steps west after the last battle";
+    for (const Item& i : items) {
+        if (i.code == 21 && i.y == 478) {
+            EXPECT_TRUE(Open(i.x - 1, i.y)) << "the hero steps west after the last battle";
+        }
+    }
     EXPECT_EQ(CountOf(21), 2) << "the trainer and the last boss";
     EXPECT_EQ(CountOf(24), 0);
     EXPECT_EQ(CountOf(25), 0) << "the start screen places the crystal ball itself";
