@@ -32,10 +32,10 @@ desktop="$prefix/share/applications/zanbora.desktop"
 for line in 'Type=Application' 'Exec=zanbora' 'Icon=zanbora' 'Name[ja]=ザンボラ戦記' 'Categories=Game;RolePlaying;'; do
   grep -qxF "$line" "$desktop" || fail "menu entry lacks $line"
 done
-icon="$prefix/share/icons/hicolor/256x256/apps/zanbora.png"
+icon="$prefix/share/icons/hicolor/128x128/apps/zanbora.png"
 [ -f "$icon" ] || fail "no icon"
 [ "$(head -c 8 "$icon" | od -An -tx1 | tr -d ' \n')" = "89504e470d0a1a0a" ] || fail "the icon is not a PNG"
-[ "$(od -An -tu1 -j16 -N8 "$icon" | tr -s ' ' | sed 's/^ //')" = "0 0 1 0 0 0 1 0" ] || fail "the icon is not 256 x 256"
+[ "$(od -An -tu1 -j16 -N8 "$icon" | tr -s ' ' | sed 's/^ //')" = "0 0 0 128 0 0 0 128" ] || fail "the icon is not 128 x 128"
 
 # A run of the installed game by a player without write access to it.
 home="$work/home"

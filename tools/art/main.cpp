@@ -38,7 +38,7 @@ int main(int argc, char** argv) {
         jpg(art::DoorPicture(false), "door.jpg");
         jpg(art::DoorPicture(true), "door2.jpg");
         bmp(art::Trainer(), "etc01.bmp");
-        art::SaveGameIcon((cg / "icon.png").string(), 256);
+        art::SaveGameIcon((cg / "icon.png").string(), 128);
         for (int n = 1; n <= art::kMonsterCount; ++n) {
             char name[16];
             std::snprintf(name, sizeof name, "mons%02d.bmp", n);
