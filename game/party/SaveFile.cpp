@@ -10,7 +10,7 @@
 
 namespace zanbora {
 
-std::string SaveFolder(const Game& game) { return game.AppDir + "/saves"; }
+std::string SaveFolder(const Game& game) { return game.UserDir + "/saves"; }
 
 std::string SavePath(const Game& game, const std::string& heroName) { return SaveFolder(game) + "/" + heroName; }
 
