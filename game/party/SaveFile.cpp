@@ -4,6 +4,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "game/party/HeroName.h"
 #include "game/party/SaveFormat.h"
 #include "game/shell/Game.h"
 #include "platform/SafeFile.h"
@@ -23,7 +24,7 @@ bool WriteSave(Game& game) {
 
     const std::string path = SavePath(game, hero.Name);
     std::string bytes, problem;
-    bool written = SaveFileBytes(hero, game.map, bytes, problem) &&
+    bool written = CheckHeroName(hero.Name, problem) && SaveFileBytes(hero, game.map, bytes, problem) &&
                    EnsurePlainDirectory(SaveFolder(game), problem) &&
                    WriteFileAtomically(path, bytes, problem);
     if (!written) {

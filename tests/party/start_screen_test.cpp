@@ -419,3 +419,24 @@ TEST(Loading, AHeroBeatenBeforeEverSavingStartsAgainAsNew) {
     EXPECT_EQ(game.map.eventAt(30, 30), 0);
     EXPECT_EQ(game.map.eventAt(80, 475), 25);
 }
+
+TEST(StartScreen, ALongListScrollsToKeepTheChosenSaveInSight) {
+    StartScreenGame t;
+    for (int i = 0; i < 10; ++i) WriteHero(t, "hero" + std::to_string(i), 1 + i, 50, 10, "町民");
+    Game& game = *t.game;
+    t.script.key(vk::Tab).key(vk::End)
+        .check([&] {
+            EXPECT_EQ(game.start.Text1, "hero9");
+            EXPECT_TRUE(ShowsText(t.platform, "Lv10", 10, 60));
+        })
+        .key(vk::PageUp)
+        .check([&] { EXPECT_EQ(game.start.Text1, "hero2"); })
+        .then([](HeadlessPlatform& p) { p.wheelAt(p.ticks(), -5); })  // to the bottom of the list
+        .click(300, 83 + 6 * 20 + 5)  // the last row shown
+        .check([&] { EXPECT_EQ(game.start.Text1, "hero9"); })
+        .click(499, 90)  // the scroll bar above its thumb turns a page back
+        .click(300, 83 + 5)
+        .check([&] { EXPECT_EQ(game.start.Text1, "hero0"); })
+        .quit();
+    EXPECT_EQ(t.run(), 0);
+}
