@@ -24,6 +24,34 @@ void HeadlessPlatform::tap(int key, int holdMs) {
     keyUpAt(now_ + holdMs, key);
 }
 
+void HeadlessPlatform::textAt(int64_t atMs, const std::string& utf8) {
+    PlatformEvent event{PlatformEvent::Kind::TextInput, 0};
+    event.text = utf8;
+    eventAt(atMs, event);
+}
+
+void HeadlessPlatform::composeAt(int64_t atMs, const std::string& utf8, int caret) {
+    PlatformEvent event{PlatformEvent::Kind::TextEditing, caret};
+    event.text = utf8;
+    eventAt(atMs, event);
+}
+
+void HeadlessPlatform::clickAt(int64_t atMs, int x, int y, int clicks) {
+    PlatformEvent event{PlatformEvent::Kind::MouseDown, 0};
+    event.x = x;
+    event.y = y;
+    event.clicks = clicks;
+    eventAt(atMs, event);
+    event.kind = PlatformEvent::Kind::MouseUp;
+    eventAt(atMs + 5, event);
+}
+
+void HeadlessPlatform::wheelAt(int64_t atMs, int steps) {
+    PlatformEvent event{PlatformEvent::Kind::MouseWheel, 0};
+    event.y = steps;
+    eventAt(atMs, event);
+}
+
 bool HeadlessPlatform::pollEvent(PlatformEvent& event) {
     if (!script_.empty() && script_.front().at <= now_) {
         event = script_.front().event;

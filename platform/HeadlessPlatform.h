@@ -26,6 +26,14 @@ public:
     void keyUpAt(int64_t atMs, int key);
     // Key down now, key up holdMs later.
     void tap(int key, int holdMs = 20);
+    // Text as the keyboard or an input method commits it, at atMs.
+    void textAt(int64_t atMs, const std::string& utf8);
+    // The input method's composition so far ("" when it is done).
+    void composeAt(int64_t atMs, const std::string& utf8, int caret);
+    // A press and release of the main button at a point of the game picture;
+    // clicks = 2 is the second press of a double click.
+    void clickAt(int64_t atMs, int x, int y, int clicks = 1);
+    void wheelAt(int64_t atMs, int steps);
     // Called after every presented frame (the frame is lastFrame()).
     std::function<void(HeadlessPlatform&)> autopilot;
     // Called whenever the game sleeps waiting for events.
@@ -45,6 +53,7 @@ public:
     bool answerOk = true;                    // the answer to OK/Cancel boxes
     bool musicEnded = false;                 // a test ends the piece to see it restart
     bool fullScreenShown = false;
+    bool textInputOn = false;  // between startTextInput and stopTextInput
     bool anotherInstanceRunning = false;
     bool mainWindowShown = false;
     // Libraries a test provides in place of files in the game folder.
@@ -68,6 +77,8 @@ public:
     bool musicPlaying() override;
     void musicRewind() override;
     void musicVolume(int volume) override;
+    void startTextInput(int, int, int, int) override { textInputOn = true; }
+    void stopTextInput() override { textInputOn = false; }
     bool messageBox(const std::string& text, const std::string& caption, MessageBoxKind kind) override;
     std::unique_ptr<LoadedLibrary> openLibrary(const std::string& path) override;
     intptr_t windowHandle() override { return 1; }

@@ -11,6 +11,13 @@ int VirtualKeyFromSdl(int sdlKeycode) {
         case SDLK_LALT:
         case SDLK_RALT: return vk::Alt;
         case SDLK_F4: return vk::F4;
+        case SDLK_BACKSPACE: return vk::Backspace;
+        case SDLK_TAB: return vk::Tab;
+        case SDLK_DELETE: return vk::Delete;
+        case SDLK_HOME: return vk::Home;
+        case SDLK_END: return vk::End;
+        case SDLK_PAGEUP: return vk::PageUp;
+        case SDLK_PAGEDOWN: return vk::PageDown;
         default: return 0;
     }
 }

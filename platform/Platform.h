@@ -13,9 +13,21 @@
 namespace zanbora {
 
 struct PlatformEvent {
-    enum class Kind { KeyDown, KeyUp, Quit };
+    // TextInput: committed text of the keyboard or the input method.
+    // TextEditing: the input method's composition so far ("" when it ends),
+    // `key` is the caret inside it in characters.
+    // Mouse events carry the point in game-picture pixels (0..511, 0..349,
+    // outside that when the pointer is beside the picture); MouseDown has
+    // `clicks` = 2 for a double click; MouseWheel has the steps in `y`
+    // (positive away from the player).
+    enum class Kind { KeyDown, KeyUp, Quit, TextInput, TextEditing, MouseDown, MouseUp, MouseMove, MouseWheel };
+    PlatformEvent() = default;
+    PlatformEvent(Kind k, int virtualKey) : kind(k), key(virtualKey) {}
     Kind kind = Kind::KeyDown;
     int key = 0;  // virtual key code (see KeyCodes.h)
+    std::string text;
+    int x = 0, y = 0;
+    int clicks = 0;
 };
 
 // A run-time loaded shared library (the joystick and display-mode helpers).
@@ -64,6 +76,13 @@ public:
     virtual void musicRewind() = 0;
     // 0..65535
     virtual void musicVolume(int volume) = 0;
+
+    // Typing text (start screen): while on, key presses also arrive as
+    // TextInput and the input method may compose. The rectangle, in
+    // game-picture pixels, is where the composition is shown, so the input
+    // method puts its candidate list beside it.
+    virtual void startTextInput(int /*x*/, int /*y*/, int /*w*/, int /*h*/) {}
+    virtual void stopTextInput() {}
 
     // Modal message box; true when the player chose OK.
     virtual bool messageBox(const std::string& text, const std::string& caption, MessageBoxKind kind) = 0;

@@ -108,6 +108,9 @@ bool SdlPlatform::showMainWindow() {
         std::fprintf(stderr, "ZANBORA: cannot draw into the window: %s\n", SDL_GetError());
         return false;
     }
+    // The input method stays off except while a name is typed, so it never
+    // takes the game's keys.
+    SDL_StopTextInput();
     SDL_RenderSetLogicalSize(impl_->renderer, kCanvasWidth, kCanvasHeight);
     SDL_RenderSetIntegerScale(impl_->renderer, SDL_TRUE);
     impl_->screen = SDL_CreateTexture(impl_->renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING,
@@ -145,11 +148,50 @@ bool SdlPlatform::pollEvent(PlatformEvent& event) {
                 event = {e.type == SDL_KEYDOWN ? PlatformEvent::Kind::KeyDown : PlatformEvent::Kind::KeyUp, key};
                 return true;
             }
+            case SDL_TEXTINPUT:
+                event = {PlatformEvent::Kind::TextInput, 0};
+                event.text = e.text.text;
+                return true;
+            case SDL_TEXTEDITING:
+                event = {PlatformEvent::Kind::TextEditing, e.edit.start};
+                event.text = e.edit.text;
+                return true;
+            case SDL_MOUSEBUTTONDOWN:
+            case SDL_MOUSEBUTTONUP:
+                // Only the main button; the renderer has already turned the
+                // point into canvas pixels, whatever the scale and letterbox.
+                if (e.button.button != SDL_BUTTON_LEFT) break;
+                event = {e.type == SDL_MOUSEBUTTONDOWN ? PlatformEvent::Kind::MouseDown : PlatformEvent::Kind::MouseUp, 0};
+                event.x = e.button.x - kScreenX;
+                event.y = e.button.y - kScreenY;
+                event.clicks = e.button.clicks;
+                return true;
+            case SDL_MOUSEMOTION:
+                event = {PlatformEvent::Kind::MouseMove, 0};
+                event.x = e.motion.x - kScreenX;
+                event.y = e.motion.y - kScreenY;
+                return true;
+            case SDL_MOUSEWHEEL:
+                event = {PlatformEvent::Kind::MouseWheel, 0};
+                event.y = e.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -e.wheel.y : e.wheel.y;
+                return true;
             default: break;
         }
     }
     return false;
 }
+
+void SdlPlatform::startTextInput(int x, int y, int w, int h) {
+    if (!impl_->renderer) return;
+    int left = 0, top = 0, right = 0, bottom = 0;
+    SDL_RenderLogicalToWindow(impl_->renderer, float(kScreenX + x), float(kScreenY + y), &left, &top);
+    SDL_RenderLogicalToWindow(impl_->renderer, float(kScreenX + x + w), float(kScreenY + y + h), &right, &bottom);
+    SDL_Rect where{left, top, right - left, bottom - top};
+    SDL_SetTextInputRect(&where);
+    if (!SDL_IsTextInputActive()) SDL_StartTextInput();
+}
+
+void SdlPlatform::stopTextInput() { SDL_StopTextInput(); }
 
 void SdlPlatform::waitForEvent(int timeoutMs) {
     if (timeoutMs > 0) SDL_WaitEventTimeout(nullptr, timeoutMs);

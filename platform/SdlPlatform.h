@@ -42,6 +42,8 @@ public:
     bool musicPlaying() override;
     void musicRewind() override;
     void musicVolume(int volume) override;
+    void startTextInput(int x, int y, int w, int h) override;
+    void stopTextInput() override;
     bool messageBox(const std::string& text, const std::string& caption, MessageBoxKind kind) override;
     std::unique_ptr<LoadedLibrary> openLibrary(const std::string& path) override;
     intptr_t windowHandle() override;

@@ -4,13 +4,14 @@
 #include <fstream>
 #include <sstream>
 
+#include "game/party/HeroName.h"
 #include "game/party/SaveFormat.h"
 #include "game/shell/Game.h"
 #include "platform/SafeFile.h"
 
 namespace zanbora {
 
-std::string SaveFolder(const Game& game) { return game.AppDir + "/saves"; }
+std::string SaveFolder(const Game& game) { return game.UserDir + "/saves"; }
 
 std::string SavePath(const Game& game, const std::string& heroName) { return SaveFolder(game) + "/" + heroName; }
 
@@ -23,7 +24,7 @@ bool WriteSave(Game& game) {
 
     const std::string path = SavePath(game, hero.Name);
     std::string bytes, problem;
-    bool written = SaveFileBytes(hero, game.map, bytes, problem) &&
+    bool written = CheckHeroName(hero.Name, problem) && SaveFileBytes(hero, game.map, bytes, problem) &&
                    EnsurePlainDirectory(SaveFolder(game), problem) &&
                    WriteFileAtomically(path, bytes, problem);
     if (!written) {

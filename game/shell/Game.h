@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "game/battle/BattleState.h"
 #include "game/battle/Monster.h"
@@ -58,6 +59,10 @@ struct StartScreen {
     int check1 = 1;           // draw-skip slider
     bool Check2 = false;      // full screen
     bool visible = false;
+    // Why the last name was refused, shown until the next try.
+    std::string Notice;
+    // While the screen is shown, every window event also waits here for it.
+    std::vector<PlatformEvent> events;
 };
 
 struct Game {

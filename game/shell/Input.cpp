@@ -53,7 +53,9 @@ void ProcessEvents(Game& game) {
             case PlatformEvent::Kind::KeyDown: OnKeyDown(game, event.key); break;
             case PlatformEvent::Kind::KeyUp: OnKeyUp(game, event.key); break;
             case PlatformEvent::Kind::Quit: Form_Unload(game); break;
+            default: break;  // typing and the mouse matter only on the start screen
         }
+        if (game.start.visible && event.kind != PlatformEvent::Kind::Quit) game.start.events.push_back(event);
     }
 }
 

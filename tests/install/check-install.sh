@@ -54,15 +54,21 @@ for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
 [ -s "$work/display" ] || fail "Xvfb did not start"
 display=":$(cat "$work/display")"
 
-# The game writes name.ini when the title has run and a new hero starts.
+# The game writes name.ini when a hero starts: Enter skips the title and
+# starts the name in the start screen's box.
 data="$home/.local/share/zanbora"
 env -u ZANBORA_DIR -u XDG_DATA_HOME HOME="$home" DISPLAY="$display" SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy \
   SDL_RENDER_DRIVER=software SDL_FRAMEBUFFER_ACCELERATION=0 ASAN_OPTIONS=detect_leaks=0 \
   timeout 120 "${run[@]}" "$prefix/bin/zanbora" 2>"$work/stderr" &
 game_pid=$!
-for _ in $(seq 1200); do
+for i in $(seq 1200); do
   [ -f "$data/name.ini" ] && break
   kill -0 "$game_pid" 2>/dev/null || { cat "$work/stderr" >&2; fail "the installed game stopped by itself"; }
+  if [ $((i % 10)) -eq 0 ]; then
+    for window in $(DISPLAY="$display" xdotool search --onlyvisible --class '^ZANBORA$' 2>/dev/null); do
+      DISPLAY="$display" xdotool key --window "$window" Return 2>/dev/null || true
+    done
+  fi
   sleep 0.1
 done
 kill "$game_pid" 2>/dev/null || true

@@ -156,3 +156,14 @@ TEST(SaveFile, KillingTheGameWhileItSavesNeverLeavesADamagedSave) {
     RecordProperty("old", oldSeen);
     RecordProperty("new", newSeen);
 }
+
+TEST(SaveFile, AHeroWithoutAProperNameIsNotSavedAnywhere) {
+    TestGame t(false);
+    for (const char* name : {"", "../escape"}) {
+        t.game->player.Name = name;
+        EXPECT_FALSE(WriteSave(*t.game)) << name;
+    }
+    EXPECT_EQ(t.platform.messageBoxes.size(), 2u);
+    EXPECT_FALSE(fs::exists(t.dir.path() + "/escape"));
+    EXPECT_FALSE(fs::exists(t.dir.path() + "/saves"));
+}

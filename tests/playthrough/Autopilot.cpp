@@ -73,6 +73,8 @@ void Autopilot::onFrame() {
     }
     if (finished_ || !stuck_.empty()) return;
     if (screen_.frameCount() - legStartFrame_ > kFramesPerLegLimit) return giveUp("the leg takes too long");
+    // The start screen: the name box holds the last hero's name, Enter starts.
+    if (game_.start.visible) return hands_.tap(vk::Enter);
     if (onField()) return fieldFrame();
     sawOtherScreen_ = true;
     if (game_.GameState == "BATTLE" && screen_.shows("通常攻撃")) return battleMenu();

@@ -1,0 +1,93 @@
+// PPPN: starting the named hero — from the save, or as a new hero with the
+// item list — and entering the main loop; after a defeat, the same hero is
+// read again from the last save.
+#include <algorithm>
+
+#include "game/battle/Disguise.h"
+#include "game/party/HeroName.h"
+#include "game/party/JobTables.h"
+#include "game/party/NameFile.h"
+#include "game/party/SaveFile.h"
+#include "game/party/StartScreen.h"
+#include "game/shell/DisplayMode.h"
+#include "game/shell/Game.h"
+#include "game/shell/MainLoop.h"
+#include "game/shell/Shutdown.h"
+#include "platform/AppDir.h"
+
+namespace zanbora {
+
+namespace {
+
+// A hero with no save: the new-hero values, the map as it was made, and the
+// item list on it. A hero beaten before ever saving begins again this way.
+void StartNewHero(Game& game) {
+    const std::string name = game.player.Name;
+    const int64_t clock = game.player.PlayClock;
+    game.player = Player{};
+    SetNewHeroDefaults(game.player);
+    game.player.Name = name;
+    game.player.PlayClock = clock;
+    std::fill(game.map.events.begin(), game.map.events.end(), int16_t(0));
+    const std::string items = ResolveGamePath(game.AppDir, "\\items.lst");
+    if (!ApplyItemList(items, game.map)) {
+        game.platform.messageBox("アイテムファイル " + items + " が読めません。\nゲームを再インストールしてください。",
+                                 "ザンボラ戦記", MessageBoxKind::Ok);
+        EndProgram(game, 2);
+    }
+}
+
+// Reads the save into the hero and the map; a damaged save ends the program
+// before anything is written over it.
+void LoadHero(Game& game) {
+    std::string problem;
+    switch (ReadSaveFile(game, game.player.Name, problem)) {
+        case SaveReadResult::Loaded: return;
+        case SaveReadResult::Missing: return StartNewHero(game);
+        case SaveReadResult::Damaged: break;
+    }
+    game.platform.messageBox("セーブ「" + game.player.Name + "」は壊れています。\n(" + problem + ")\n" +
+                                 SavePath(game, game.player.Name) + "\nゲームを終了します。",
+                             "ザンボラ戦記", MessageBoxKind::Ok);
+    EndProgram(game, 1);
+}
+
+}  // namespace
+
+void PPPN(Game& game) {
+    StartScreen& start = game.start;
+    const bool reload = game.GameState == "load";
+    start.Text1 = NormaliseHeroName(start.Text1);
+    game.player.Name = start.Text1;
+    game.keys.KeyDecide = false;
+    if (start.Text1.empty()) return;
+    std::string reason;
+    if (!CheckHeroName(start.Text1, reason)) {
+        start.Notice = reason;
+        return;
+    }
+    start.Notice.clear();
+    start.visible = false;
+    game.platform.stopTextInput();
+    game.clock.DrawSkip = start.check1;
+    game.player.PlayClock = game.now();
+    WriteNameFile(ResolveGamePath(game.UserDir, "\\name.ini"), {start.Text1, start.check1});
+
+    game.Pic.removeBackground();
+    game.Pic.clear();
+    LoadHero(game);
+    ApplyJobSprite(game);
+    RebuildDisguisedHero(game);
+    game.map.setEvent(80, 475, 25);
+    // Full screen is chosen once, at the first start.
+    if (start.Check2 && !reload) StartFullScreen(game);
+    ApplyJobTables(game);
+
+    if (reload) {
+        game.GameState = "MOVE";
+        return;
+    }
+    man(game);
+}
+
+}  // namespace zanbora
