@@ -11,6 +11,7 @@
 #include <sstream>
 #include <thread>
 
+#include "support/BuildPaths.h"
 #include "ChildRun.h"
 #include "platform/SdlAudio.h"
 #include "support/TestGame.h"
@@ -24,7 +25,7 @@ using testing::RunInChild;
 using testing::TempGameDir;
 
 std::string BuiltPiece(const std::string& name) {
-    std::ifstream in(std::string(ZANBORA_GAME_DIR) + "/midi/" + name, std::ios::binary);
+    std::ifstream in(testing::BuiltGameDir() + "/midi/" + name, std::ios::binary);
     std::stringstream bytes;
     bytes << in.rdbuf();
     return bytes.str();
@@ -85,7 +86,7 @@ TEST(BadMusic, APieceThatCannotBePlayedIsSilenceAndOneLine) {
 }
 
 TEST(BadMusic, AGoodPiecePlaysAndItsStatusAnswersAtOnce) {
-    const ChildOutcome run = PlayInChild(std::string(ZANBORA_GAME_DIR) + "/midi/data2.mid");
+    const ChildOutcome run = PlayInChild(testing::BuiltGameDir() + "/midi/data2.mid");
     ASSERT_TRUE(run.finished);
     EXPECT_EQ(run.status, 1) << run.stderrText;
 }

@@ -18,6 +18,7 @@
 #include <sstream>
 #include <thread>
 
+#include "support/BuildPaths.h"
 #include "support/TestGame.h"
 
 namespace zanbora {
@@ -55,7 +56,7 @@ public:
                 setenv("DISPLAY", display.c_str(), 1);
             }
             setenv("SDL_AUDIODRIVER", "dummy", 1);
-            const std::string program = std::string(ZANBORA_GAME_DIR) + "/ZANBORA";
+            const std::string program = testing::BuiltGameDir() + "/ZANBORA";
             execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
             _exit(127);
         }
@@ -137,7 +138,7 @@ TEST(GameRun, BrokenMusicPicturesAndLinksStillReachTheTitleAndChangeNothingOutsi
     // Own copies of the music and pictures to break.
     for (const char* folder : {"midi", "cg"}) {
         fs::remove(dir.path() + "/" + folder);
-        fs::copy(std::string(ZANBORA_GAME_DIR) + "/" + folder, dir.path() + "/" + folder);
+        fs::copy(testing::BuiltGameDir() + "/" + folder, dir.path() + "/" + folder);
     }
     const std::string title = Slurp(dir.path() + "/midi/data2.mid");
     dir.write("midi/data2.mid", title.substr(0, title.size() / 2));  // the title's music, cut short

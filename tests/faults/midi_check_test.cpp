@@ -4,13 +4,14 @@
 #include <fstream>
 #include <sstream>
 
+#include "support/BuildPaths.h"
 #include "platform/MidiCheck.h"
 
 namespace zanbora {
 namespace {
 
 std::string Built(const std::string& name) {
-    std::ifstream in(std::string(ZANBORA_GAME_DIR) + "/midi/" + name, std::ios::binary);
+    std::ifstream in(testing::BuiltGameDir() + "/midi/" + name, std::ios::binary);
     std::stringstream bytes;
     bytes << in.rdbuf();
     return bytes.str();

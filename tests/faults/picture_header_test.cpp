@@ -7,6 +7,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "support/BuildPaths.h"
 #include "ChildRun.h"
 #include "platform/ImageLoader.h"
 #include "platform/PictureHeader.h"
@@ -99,7 +100,7 @@ TEST(PictureHeader, ASizeBombLoadsAsAMissingPictureAtOnce) {
 
 TEST(PictureHeader, EveryBuiltPictureClaimsTheSizeItDecodesTo) {
     int checked = 0;
-    for (const auto& entry : fs::directory_iterator(std::string(ZANBORA_GAME_DIR) + "/cg")) {
+    for (const auto& entry : fs::directory_iterator(testing::BuiltGameDir() + "/cg")) {
         std::ifstream in(entry.path(), std::ios::binary);
         std::stringstream bytes;
         bytes << in.rdbuf();
