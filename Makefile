@@ -1,8 +1,10 @@
 # make run   installs what is missing, builds the game and starts it
 # make test  installs what is missing, builds everything and runs every test
+#            (each fuzzer among them for 20 s)
+# make fuzz  runs every fuzzer for FUZZ_SECONDS each (default 300)
 JOBS ?= $(shell nproc)
 
-.PHONY: run test deps build build-test clean
+.PHONY: run test fuzz deps build build-test clean
 
 deps:
 	@scripts/install-deps
@@ -22,5 +24,9 @@ build-test: deps
 test: build-test
 	cd build-test && SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy ctest --output-on-failure -j$(JOBS)
 
+FUZZ_SECONDS ?= 300
+fuzz: deps
+	fuzz/run-all $(FUZZ_SECONDS)
+
 clean:
-	rm -rf build build-test
+	rm -rf build build-test build-fuzz

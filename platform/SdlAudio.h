@@ -19,6 +19,7 @@ public:
     bool musicPlay();
     void musicStop();
     void musicClose();
+    // Never waits for the mixer, whatever the sound system is doing.
     bool musicPlaying();
     void musicRewind();
     void musicVolume(int volume);
@@ -27,6 +28,7 @@ private:
     bool ready_ = false;
     std::map<std::string, void*> waves_;
     void* music_ = nullptr;
+    std::string musicBytes_;  // the piece the player reads from, while it plays
 };
 
 }  // namespace zanbora

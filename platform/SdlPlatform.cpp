@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "platform/EndSignals.h"
 #include "platform/FontRenderer.h"
 #include "platform/ImageLoader.h"
 #include "platform/InstanceLock.h"
@@ -124,6 +125,10 @@ bool SdlPlatform::showMainWindow() {
 int64_t SdlPlatform::ticks() { return int64_t(SDL_GetTicks64()); }
 
 bool SdlPlatform::pollEvent(PlatformEvent& event) {
+    if (EndSignalled()) {
+        event = {PlatformEvent::Kind::Quit, 0};
+        return true;
+    }
     SDL_Event e;
     while (SDL_PollEvent(&e)) {
         switch (e.type) {
@@ -302,6 +307,7 @@ bool SdlPlatform::messageBox(const std::string& text, const std::string& caption
     box.numbuttons = kind == MessageBoxKind::OkCancel ? 2 : 1;
     box.buttons = buttons;
     int chosen = 0;
+    EndSignalsEndAtOnce waiting;
     if (SDL_ShowMessageBox(&box, &chosen) != 0) {
         std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
         return kind == MessageBoxKind::Ok;

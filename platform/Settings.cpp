@@ -4,9 +4,9 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <fstream>
 #include <sstream>
 
+#include "platform/FileRead.h"
 #include "platform/KeyCodes.h"
 #include "platform/SafeFile.h"
 
@@ -189,12 +189,26 @@ std::string WithSetting(const std::string& text, const std::string& name, const 
     return out;
 }
 
-Settings LoadSettingsFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
+// A settings file is a few dozen short lines.
+constexpr size_t kSettingsFileLimit = 64 * 1024;
+
+// The settings as they stand in the file; "" with `missing` set when there
+// is no file. A FIFO, a device or a huge file is never read: the defaults
+// stand in, with one line on stderr.
+static std::string ReadSettingsText(const std::string& path, bool& missing) {
     std::string text;
-    if (file) {
-        text.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-    } else {
+    const FileReadResult read = ReadRegularFile(path, kSettingsFileLimit, text);
+    missing = read.problem == FileProblem::Missing;
+    if (read.problem == FileProblem::None || missing) return text;
+    std::fprintf(stderr, "ZANBORA: %s is not a settings file that can be read; using the default settings\n",
+                 path.c_str());
+    return DefaultSettingsText();
+}
+
+Settings LoadSettingsFile(const std::string& path) {
+    bool missing = false;
+    std::string text = ReadSettingsText(path, missing);
+    if (missing) {
         text = DefaultSettingsText();
         std::string error;
         if (!WriteFileAtomically(path, text, error))
@@ -208,9 +222,9 @@ Settings LoadSettingsFile(const std::string& path) {
 }
 
 bool SaveSetting(const std::string& path, const std::string& name, const std::string& value) {
-    std::ifstream file(path, std::ios::binary);
-    std::string text = file ? std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>())
-                            : DefaultSettingsText();
+    bool missing = false;
+    std::string text = ReadSettingsText(path, missing);
+    if (missing) text = DefaultSettingsText();
     std::string error;
     if (WriteFileAtomically(path, WithSetting(text, name, value), error)) return true;
     std::fprintf(stderr, "ZANBORA: cannot write %s (%s)\n", path.c_str(), error.c_str());

@@ -1,34 +1,36 @@
 #include "game/field/MapLayers.h"
 
-#include <fstream>
-#include <iterator>
 #include <sstream>
+
+#include "platform/FileRead.h"
 
 namespace zanbora {
 
+static std::string WrongSize(size_t size) {
+    return "大きさが " + std::to_string(size) + " バイトです（" + std::to_string(kMapFileSize) + " バイトのはずです）";
+}
+
 bool LoadTerrainFile(const std::string& path, MapLayers& map, std::string& problem) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        problem = "見つかりません";
-        return false;
-    }
-    std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) {
-        problem = "読み込めません";
-        return false;
+    std::string bytes;
+    const FileReadResult read = ReadRegularFile(path, kMapFileSize, bytes);
+    switch (read.problem) {
+        case FileProblem::None: break;
+        case FileProblem::Missing: problem = "見つかりません"; return false;
+        case FileProblem::NoPermission: problem = "読めません（読み取りが許可されていません）"; return false;
+        case FileProblem::NotAFile: problem = "ファイルではありません（フォルダか特殊なファイルです）"; return false;
+        case FileProblem::TooBig: problem = WrongSize(read.size); return false;
+        case FileProblem::Failed: problem = "読み込めません（" + read.reason + "）"; return false;
     }
     if (bytes.size() != kMapFileSize) {
-        problem = "大きさが " + std::to_string(bytes.size()) + " バイトです（" + std::to_string(kMapFileSize) +
-                  " バイトのはずです）";
+        problem = WrongSize(bytes.size());
         return false;
     }
-    map.terrain = std::move(bytes);
+    map.terrain.assign(bytes.begin(), bytes.end());
     return true;
 }
 
-bool ApplyItemList(const std::string& path, MapLayers& map) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
+void ApplyItemListText(const std::string& text, MapLayers& map) {
+    std::istringstream in(text);
     std::string line;
     while (std::getline(in, line)) {
         for (char& c : line)
@@ -37,6 +39,12 @@ bool ApplyItemList(const std::string& path, MapLayers& map) {
         int x, y, code;
         if (fields >> x >> y >> code) map.setEvent(x, y, code);
     }
+}
+
+bool ApplyItemList(const std::string& path, MapLayers& map) {
+    std::string text;
+    if (ReadRegularFile(path, kItemListLimit, text).problem != FileProblem::None) return false;
+    ApplyItemListText(text, map);
     return true;
 }
 

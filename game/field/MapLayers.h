@@ -33,11 +33,15 @@ struct MapLayers {
 };
 
 // Reads map.dat into the terrain layer. On failure returns false and says why
-// in `problem` (missing, unreadable, or not 70,840 bytes); the layer is untouched.
+// in `problem` (missing, not readable, not a plain file, or not 70,840
+// bytes); the layer is untouched. Nothing past 70,840 bytes is ever read.
 bool LoadTerrainFile(const std::string& path, MapLayers& map, std::string& problem);
 
 // Applies the new-game item list (lines "x,y,code") to the event layer.
-// Returns false when the file cannot be read; malformed lines are skipped.
+// Returns false when the file cannot be read (or is far larger than any
+// list of 120 lines); malformed lines are skipped.
+constexpr size_t kItemListLimit = 64 * 1024;
 bool ApplyItemList(const std::string& path, MapLayers& map);
+void ApplyItemListText(const std::string& text, MapLayers& map);
 
 }  // namespace zanbora

@@ -1,10 +1,10 @@
 #include "game/party/NameFile.h"
 
 #include <algorithm>
-#include <fstream>
 #include <sstream>
 
 #include "game/shell/TextCodec.h"
+#include "platform/FileRead.h"
 #include "platform/SafeFile.h"
 
 namespace zanbora {
@@ -13,9 +13,8 @@ static void TrimLineEnd(std::string& line) {
     while (!line.empty() && (line.back() == '\r' || line.back() == '\n')) line.pop_back();
 }
 
-bool ReadNameFile(const std::string& path, NameFile& out) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
+bool ParseNameFile(const std::string& bytes, NameFile& out) {
+    std::istringstream in(bytes);
     std::string nameLine, skipLine;
     if (!std::getline(in, nameLine)) return false;
     std::getline(in, skipLine);
@@ -29,6 +28,12 @@ bool ReadNameFile(const std::string& path, NameFile& out) {
     if (number >> skip && skip >= 1) read.drawSkip = std::min(skip, kMaxDrawSkip);
     out = read;
     return true;
+}
+
+bool ReadNameFile(const std::string& path, NameFile& out) {
+    std::string bytes;
+    if (ReadRegularFile(path, kNameFileLimit, bytes).problem != FileProblem::None) return false;
+    return ParseNameFile(bytes, out);
 }
 
 bool WriteNameFile(const std::string& path, const NameFile& in) {

@@ -7,9 +7,14 @@
 #include "game/party/HeroName.h"
 #include "game/party/SaveFormat.h"
 #include "game/shell/Game.h"
+#include "platform/FileRead.h"
 #include "platform/SafeFile.h"
 
 namespace zanbora {
+
+// Far above the largest save (every cell of the map block different is
+// about 50,000 pairs), far below what could stall the start screen.
+constexpr size_t kSaveFileLimit = 4 * 1024 * 1024;
 
 std::string SaveFolder(const Game& game) { return game.UserDir + "/saves"; }
 
@@ -37,21 +42,17 @@ bool WriteSave(Game& game) {
 }
 
 SaveReadResult ReadSaveFile(Game& game, const std::string& heroName, std::string& problem) {
-    const std::string path = SavePath(game, heroName);
-    std::error_code error;
-    if (!std::filesystem::exists(path, error) && !error) return SaveReadResult::Missing;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        problem = "開けません";
-        return SaveReadResult::Damaged;
+    std::string bytes;
+    const FileReadResult read = ReadRegularFile(SavePath(game, heroName), kSaveFileLimit, bytes);
+    switch (read.problem) {
+        case FileProblem::None: break;
+        case FileProblem::Missing: return SaveReadResult::Missing;
+        case FileProblem::NoPermission: problem = "読み取りが許可されていません"; return SaveReadResult::Damaged;
+        case FileProblem::NotAFile: problem = "ファイルではありません"; return SaveReadResult::Damaged;
+        case FileProblem::TooBig: problem = "大きすぎます"; return SaveReadResult::Damaged;
+        case FileProblem::Failed: problem = "読み込めません（" + read.reason + "）"; return SaveReadResult::Damaged;
     }
-    std::stringstream bytes;
-    bytes << in.rdbuf();
-    if (in.bad()) {
-        problem = "読み込めません";
-        return SaveReadResult::Damaged;
-    }
-    return ParseSave(bytes.str(), game.player, game.map, problem) ? SaveReadResult::Loaded : SaveReadResult::Damaged;
+    return ParseSave(bytes, game.player, game.map, problem) ? SaveReadResult::Loaded : SaveReadResult::Damaged;
 }
 
 }  // namespace zanbora

@@ -1,7 +1,6 @@
 #include "game/shell/Startup.h"
 
 #include <cmath>
-#include <filesystem>
 
 #include "game/field/MapLayers.h"
 #include "game/party/NameFile.h"
@@ -13,6 +12,7 @@
 #include "game/shell/Shutdown.h"
 #include "game/shell/Title.h"
 #include "platform/AppDir.h"
+#include "platform/SafeFile.h"
 
 namespace zanbora {
 
@@ -51,8 +51,9 @@ void LoadGameData(Game& game) {
     game.rng.seed(uint32_t(game.now()));
     SetNewGameValues(game);
     LoadSheets(game);
-    std::error_code ignored;
-    std::filesystem::create_directories(game.UserDir + "/saves", ignored);
+    // A saves/ that is a link or no folder is left alone; saving says why.
+    std::string savesProblem;
+    EnsurePlainDirectory(game.UserDir + "/saves", savesProblem);
     game.Pic.fontSize = 15;
     NameFile names;
     if (ReadNameFile(ResolveGamePath(game.UserDir, "\\name.ini"), names)) {

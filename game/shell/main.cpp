@@ -5,10 +5,12 @@
 #include "game/shell/Shutdown.h"
 #include "game/shell/Startup.h"
 #include "platform/AppDir.h"
+#include "platform/EndSignals.h"
 #include "platform/SdlPlatform.h"
 
 int main() {
     using namespace zanbora;
+    CatchEndSignals();
     const std::string appDir = FindAppDir();
     const std::string userDir = FindUserDir(appDir);
     SdlPlatform platform(appDir, userDir);

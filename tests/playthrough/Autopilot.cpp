@@ -22,6 +22,8 @@ constexpr int kFirstFixedId = 899;
 // A leg that takes longer than this has lost its way.
 constexpr int kFramesPerLegLimit = 400000;
 constexpr int kAttemptsLimit = 10;
+// The event code of the stone the keeper's task is about.
+constexpr int kStone = 17;
 
 int Opposite(int direction) { return (direction + 2) % 4; }
 
@@ -75,13 +77,20 @@ void Autopilot::onFrame() {
     if (screen_.frameCount() - legStartFrame_ > kFramesPerLegLimit) return giveUp("the leg takes too long");
     // The start screen: the name box holds the last hero's name, Enter starts.
     if (game_.start.visible) return hands_.tap(vk::Enter);
-    if (onField()) return fieldFrame();
+    if (onField()) {
+        otherFrames_ = 0;
+        return fieldFrame();
+    }
     sawOtherScreen_ = true;
     if (game_.GameState == "BATTLE" && screen_.shows("通常攻撃")) return battleMenu();
     if (screen_.shows("LEVEL UP!!")) return growthWheel();
     if (game_.GameState == "BATTLE2" && screen_.shows("こじ開ける")) return doorPrompt();
-    // Anything else (a wipe, a battle scene, a fade) runs by itself.
+
+    // Anything else (a wipe, a battle scene, a fade) runs by itself; one
+    // that goes on for long waits for a word from the player, and the decide
+    // key (the first answer of a question) moves it on.
     hands_.releaseAll();
+    if (++otherFrames_ % 60 == 0) hands_.tap(vk::X);
 }
 
 // A screen that waits for a key without drawing (a message, the end of a
@@ -143,11 +152,37 @@ void Autopilot::fieldFrame() {
     const world::Leg& leg = route_[leg_];
     if (game_.player.Level < leg.level + extraLevels_) return train();
     spot_.reset();
-    if (leg.step == world::Step::KickStone) return giveUp("the stone keeper's task is not taught yet");
+    if (leg.step == world::Step::KickStone) return kickStone(leg.goal);
     walkTowards(leg.goal, true);
 }
 
-void Autopilot::walkTowards(MapCell target, bool enterTarget) {
+// The stone of the keeper's task lies in one row; the hero steps onto it
+// walking the way it must go and kicks it one cell with the act key, again
+// and again until it lies at `goal`.
+void Autopilot::kickStone(MapCell goal) {
+    int stone = -1;
+    for (int x = 0; x < kEventColumns; ++x)
+        if (game_.map.eventAt(x, goal.y) == kStone) stone = x;
+    if (stone < 0) return giveUp("no stone lies in row " + std::to_string(goal.y));
+    if (stone == goal.x) return closeLeg();
+    const int direction = goal.x > stone ? 2 : 0;
+    const int step = direction == 2 ? 1 : -1;
+    const int facing = direction == 2 ? 1 : 3;
+    const MapCell here = foot();
+    const MapCell onStone{stone, goal.y}, behind{stone - step, goal.y};
+    if (here == onStone && game_.field.Facing == facing) {
+        hands_.releaseAll();
+        if (screen_.frameCount() - lastKickFrame_ > 3) {
+            hands_.tap(vk::Z);
+            lastKickFrame_ = screen_.frameCount();
+        }
+        return;
+    }
+    if (here == behind || here == onStone) return hands_.holdOnly({ArrowKey(direction)});
+    walkTowards(behind, false, {onStone});
+}
+
+void Autopilot::walkTowards(MapCell target, bool enterTarget, const std::vector<MapCell>& avoid) {
     const MapCell here = foot();
     if (here == target && !enterTarget) return hands_.releaseAll();
     // Follow the plan while the hero is where it expects him.
@@ -155,7 +190,7 @@ void Autopilot::walkTowards(MapCell target, bool enterTarget) {
     const MapCell expected = planPos_ == 0 ? planFrom_ : plan_[planPos_ - 1].arrive;
     if (!(planGoal_ == target) || planPos_ >= plan_.size() || !(here == expected) || framesOnCell_ > 40) {
         framesOnCell_ = 0;
-        auto path = FindPath(game_.map, here, target);
+        auto path = FindPath(game_.map, here, target, avoid);
         if (!path) {
             ++attempts_;
             if (attempts_ > kAttemptsLimit) giveUp("no way from (" + std::to_string(here.x) + ", " +
@@ -201,9 +236,9 @@ void Autopilot::legEntered() {
     if (attempts_ > kAttemptsLimit) giveUp("the way on stays shut after " + std::string(route_[leg_].what));
 }
 
-void Autopilot::closeLeg() {
+LegRecord Autopilot::currentLeg() const {
     LegRecord record;
-    record.what = route_[leg_].what;
+    record.what = leg_ < route_.size() ? route_[leg_].what : "";
     record.level = Int(game_.player.Level);
     record.battles = battles_ - legStartBattles_;
     record.defeats = defeats_ - legStartDefeats_;
@@ -211,6 +246,12 @@ void Autopilot::closeLeg() {
     record.virtualMinutes = double(screen_.ticks() - legStartTicks_) / 60000.0;
     const auto now = std::chrono::steady_clock::now();
     record.wallSeconds = std::chrono::duration<double>(now - legStartWall_).count();
+    return record;
+}
+
+void Autopilot::closeLeg() {
+    const LegRecord record = currentLeg();
+    const auto now = std::chrono::steady_clock::now();
     records_.push_back(record);
     std::printf("  leg %zu %s: level %d, %d battles, %d frames\n", leg_ + 1, record.what.c_str(), record.level,
                 record.battles, record.frames);

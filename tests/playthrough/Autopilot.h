@@ -41,6 +41,8 @@ public:
     // Why the bot gave up, or "" while it has not.
     const std::string& stuck() const { return stuck_; }
     const std::vector<LegRecord>& legs() const { return records_; }
+    // What the leg in progress has cost so far.
+    LegRecord currentLeg() const;
     int battles() const { return battles_; }
     int defeats() const { return defeats_; }
     // The leg being played (legs().size() once all are done).
@@ -56,7 +58,8 @@ private:
     void doorPrompt();
     // Holds the arrow key that walks towards entering `target`; false when
     // the hero already entered it this frame (or no way leads there).
-    void walkTowards(MapCell target, bool enterTarget);
+    void walkTowards(MapCell target, bool enterTarget, const std::vector<MapCell>& avoid = {});
+    void kickStone(MapCell goal);
     void train();
     void legEntered();
     void closeLeg();
@@ -90,6 +93,8 @@ private:
     int64_t legStartTicks_ = 0;
     std::chrono::steady_clock::time_point legStartWall_;
     int idleWaits_ = 0;
+    int otherFrames_ = 0;
+    int lastKickFrame_ = 0;
     bool defeatSeen_ = false;
     bool trace_ = false;
     bool finished_ = false;

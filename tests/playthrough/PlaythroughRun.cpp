@@ -80,6 +80,7 @@ RunSummary PlaythroughRun::play(size_t legCount) {
     run.seed = seed;
     run.job = game->player.Job;
     run.legs = bot->legs();
+    if (!bot->finished()) run.unfinished = bot->currentLeg();
     if (bot->finished()) run.outcome = "finished";
     else if (!bot->stuck().empty()) run.outcome = "stopped at " + bot->stuck();
     else run.outcome = "the program ended with status " + std::to_string(exitStatus);

@@ -32,6 +32,16 @@ std::string FormatReport(const RunSummary& run) {
         total.wallSeconds += leg.wallSeconds;
         total.level = leg.level;
     }
+    if (run.unfinished) {
+        const LegRecord& leg = *run.unfinished;
+        text += Line("%-58.58s %5d %7d %7d %8d %8.1f %8.2f\n", ("(unfinished) " + leg.what).c_str(), leg.level,
+                     leg.battles, leg.defeats, leg.frames, leg.virtualMinutes, leg.wallSeconds);
+        total.battles += leg.battles;
+        total.defeats += leg.defeats;
+        total.frames += leg.frames;
+        total.virtualMinutes += leg.virtualMinutes;
+        total.wallSeconds += leg.wallSeconds;
+    }
     const double rate = total.wallSeconds > 0 ? total.frames / total.wallSeconds : 0;
     text += Line("%-58s %5d %7d %7d %8d %8.1f %8.2f %8.0f\n", "total", total.level, total.battles, total.defeats,
                  total.frames, total.virtualMinutes, total.wallSeconds, rate);

@@ -3,6 +3,7 @@
 // virtual minutes, wall seconds, frames per wall second) and the totals,
 // written to a text file and printed.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,7 @@ struct RunSummary {
     std::string job;
     std::string outcome;  // "finished" or why the bot stopped
     std::vector<LegRecord> legs;
+    std::optional<LegRecord> unfinished;  // the leg the bot stopped in
 };
 
 std::string FormatReport(const RunSummary& run);

@@ -1,7 +1,12 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <fstream>
 
 #include "game/field/MapLayers.h"
 #include "game/party/NameFile.h"
+#include "game/party/StartScreen.h"
 #include "game/shell/TextCodec.h"
 #include "platform/AppDir.h"
 #include "support/TestGame.h"
@@ -56,4 +61,44 @@ TEST(ItemList, PutsEachCodeIntoItsCellAndSkipsBrokenLines) {
     EXPECT_EQ(map.eventAt(80, 479), 31);
     EXPECT_EQ(map.eventAt(100, 3), 0);
     EXPECT_FALSE(ApplyItemList(dir.path() + "/none.lst", map));
+}
+
+// name.ini and items.lst are read only when they are plain files of a sane
+// size: a FIFO, /dev/zero or a huge file is refused at once, like a missing one.
+TEST(SideFiles, AreReadOnlyWhenPlainFilesOfASaneSize) {
+    TempGameDir dir(false);
+    ASSERT_EQ(::mkfifo((dir.path() + "/fifo").c_str(), 0644), 0);
+    ASSERT_EQ(::symlink("/dev/zero", (dir.path() + "/zero").c_str()), 0);
+    dir.write("huge", "");
+    ASSERT_EQ(::truncate((dir.path() + "/huge").c_str(), 1L << 30), 0);
+    dir.write("big-but-fine", "taro\r\n2\r\n" + std::string(3000, ' '));
+    for (const char* name : {"fifo", "zero", "huge"}) {
+        SCOPED_TRACE(name);
+        NameFile untouched{"keep", 5};
+        EXPECT_FALSE(ReadNameFile(dir.path() + "/" + name, untouched));
+        EXPECT_EQ(untouched.name, "keep");
+        MapLayers map;
+        EXPECT_FALSE(ApplyItemList(dir.path() + "/" + name, map));
+    }
+    NameFile read;
+    EXPECT_TRUE(ReadNameFile(dir.path() + "/big-but-fine", read));
+    EXPECT_EQ(read.drawSkip, 2);
+}
+
+TEST(SideFiles, StartingAGameReplacesALinkedNameFileInsteadOfWritingThroughIt) {
+    zanbora::testing::TestGame t;
+    TempGameDir outside(false);
+    outside.write("victim", "keep me");
+    ASSERT_EQ(::symlink((outside.path() + "/victim").c_str(), (t.dir.path() + "/name.ini").c_str()), 0);
+    t.game->start.Text1 = "マメ吉";
+    t.game->start.check1 = 2;
+    t.game->GameState = "load";  // the reload after a defeat: returns instead of running the field
+    PPPN(*t.game);
+    std::ifstream victim(outside.path() + "/victim");
+    std::string kept;
+    std::getline(victim, kept);
+    EXPECT_EQ(kept, "keep me");
+    NameFile read;
+    ASSERT_TRUE(ReadNameFile(t.dir.path() + "/name.ini", read));
+    EXPECT_EQ(read.name, "マメ吉");
 }

@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "platform/InstanceLock.h"
 #include "platform/SafeFile.h"
 #include "support/TestGame.h"
 
@@ -82,4 +83,37 @@ TEST(SafeFile, FoldersAreCreatedButNeverThroughALink) {
     dir.write("plain", "x");
     EXPECT_FALSE(EnsurePlainDirectory(dir.path() + "/plain", error));
     EXPECT_EQ(error, "is not a folder");
+}
+
+TEST(InstanceLock, OneCopyHoldsTheLockAndASecondIsTurnedAway) {
+    TempGameDir dir(false);
+    const std::string lock = dir.path() + "/.zanbora.lock";
+    EXPECT_TRUE(AcquireInstanceLock(lock));
+    EXPECT_FALSE(AcquireInstanceLock(lock));
+    EXPECT_TRUE(fs::is_regular_file(lock));
+}
+
+TEST(InstanceLock, ALinkInPlaceOfTheLockIsNeverFollowed) {
+    TempGameDir dir(false);
+    TempGameDir outside(false);
+    const std::string lock = dir.path() + "/.zanbora.lock";
+    // A link to a file that does not exist yet must not make the game create it.
+    ASSERT_EQ(::symlink((outside.path() + "/planted").c_str(), lock.c_str()), 0);
+    EXPECT_TRUE(AcquireInstanceLock(lock));
+    EXPECT_FALSE(fs::exists(outside.path() + "/planted"));
+    EXPECT_EQ(EntriesIn(outside.path()), 0u);
+    // Nor may it touch one that does.
+    outside.write("victim", "keep me");
+    fs::remove(lock);
+    ASSERT_EQ(::symlink((outside.path() + "/victim").c_str(), lock.c_str()), 0);
+    EXPECT_TRUE(AcquireInstanceLock(lock));
+    EXPECT_EQ(Slurp(outside.path() + "/victim"), "keep me");
+    EXPECT_TRUE(AcquireInstanceLock(outside.path() + "/victim")) << "the link took a lock on the outside file";
+}
+
+TEST(InstanceLock, AFifoInPlaceOfTheLockDoesNotHoldUpTheStart) {
+    TempGameDir dir(false);
+    const std::string lock = dir.path() + "/.zanbora.lock";
+    ASSERT_EQ(::mkfifo(lock.c_str(), 0644), 0);
+    EXPECT_TRUE(AcquireInstanceLock(lock));
 }

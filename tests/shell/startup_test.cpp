@@ -1,5 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+
+#include "game/field/MapLayers.h"
 #include "game/shell/Startup.h"
 #include "support/TestGame.h"
 
@@ -85,6 +94,64 @@ TEST(Startup, AMapOfTheWrongSizeIsRefusedWithoutReadingPastIt) {
     EXPECT_NE(t.platform.messageBoxes[0].find("1000"), std::string::npos);
     WriteMap(t, 70841);
     EXPECT_EQ(RunUntilEnd([&] { LoadGameData(*t.game); }), 2);
+}
+
+// The refusal a player sees for a map.dat that cannot be used: the message
+// box names the file and the real reason, and the start-up ends with 2.
+static std::string RefusalOf(TestGame& t) {
+    const auto start = std::chrono::steady_clock::now();
+    const int status = RunUntilEnd([&] { LoadGameData(*t.game); });
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+    EXPECT_EQ(status, 2);
+    if (t.platform.messageBoxes.size() != 1u) return "(" + std::to_string(t.platform.messageBoxes.size()) + " boxes)";
+    EXPECT_NE(t.platform.messageBoxes[0].find("map.dat"), std::string::npos);
+    return t.platform.messageBoxes[0];
+}
+
+TEST(Startup, AMapThatIsNoPlainFileIsRefusedWithoutReadingIt) {
+    {
+        TestGame t(false);
+        std::filesystem::create_directory(t.dir.path() + "/map.dat");
+        EXPECT_NE(RefusalOf(t).find("ファイルではありません"), std::string::npos);
+    }
+    {
+        TestGame t(false);  // would be read for ever
+        ASSERT_EQ(::symlink("/dev/zero", (t.dir.path() + "/map.dat").c_str()), 0);
+        EXPECT_NE(RefusalOf(t).find("ファイルではありません"), std::string::npos);
+    }
+    {
+        TestGame t(false);  // would wait for ever for a writer
+        ASSERT_EQ(::mkfifo((t.dir.path() + "/map.dat").c_str(), 0644), 0);
+        EXPECT_NE(RefusalOf(t).find("ファイルではありません"), std::string::npos);
+    }
+}
+
+TEST(Startup, AHugeMapIsRefusedFromItsSizeAlone) {
+    TestGame t(false);
+    const std::string path = t.dir.path() + "/map.dat";
+    WriteMap(t, 0);
+    ASSERT_EQ(::truncate(path.c_str(), 1L << 30), 0);  // 1 GB, sparse
+    EXPECT_NE(RefusalOf(t).find("1073741824 バイト"), std::string::npos);
+}
+
+TEST(Startup, AMapThatMayNotBeReadSaysSoRatherThanMissing) {
+    TestGame t(false);
+    WriteMap(t, 70840);
+    const std::string path = t.dir.path() + "/map.dat";
+    ASSERT_EQ(::chmod(path.c_str(), 0), 0);
+    // Root reads any file: the check runs as an ordinary user in a child.
+    const pid_t child = fork();
+    if (child == 0) {
+        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) _exit(3);
+        MapLayers map;
+        std::string problem;
+        if (LoadTerrainFile(path, map, problem)) _exit(4);
+        _exit(problem.find("許可されていません") != std::string::npos ? 0 : 5);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
 }
 
 TEST(Startup, ASecondCopyEndsSilently) {

@@ -100,5 +100,30 @@ TEST_F(WorldSourceTest, TheEventListHasExactlyItsHundredTwentyCells) {
     EXPECT_NE(problem([&] { ReadEvents(write("tail.txt", "3,4,5,6\n")); }).find("expected"), std::string::npos);
 }
 
+TEST_F(WorldSourceTest, NumbersWithJunkOrMissingFieldsAreRefusedWithTheirLine) {
+    EXPECT_EQ(problem([&] { ReadLegend(write("l1.txt", ". 6 grass\nQ 5x junk\n")); }),
+              (dir / "l1.txt").string() + ":2: expected a character, a blank and a terrain code 0..255");
+    EXPECT_EQ(problem([&] { ReadLegend(write("l2.txt", "Q 5.7\n")); }),
+              (dir / "l2.txt").string() + ":1: expected a character, a blank and a terrain code 0..255");
+    EXPECT_EQ(problem([&] { ReadEvents(write("e1.txt", "# list\n7,,7,1\n")); }),
+              (dir / "e1.txt").string() + ":2: expected \"x,y,code\"");
+    EXPECT_EQ(problem([&] { ReadEvents(write("e2.txt", "7 7 1\n")); }),
+              (dir / "e2.txt").string() + ":1: expected \"x,y,code\"");
+    EXPECT_NE(problem([&] { ReadEvents(write("e3.txt", "7,7,\n")); }).find(":1: expected"), std::string::npos);
+    EXPECT_NE(problem([&] { ReadEvents(write("e4.txt", "7,7,1x\n")); }).find(":1: expected"), std::string::npos);
+
+    // What the sources really hold still reads: blanks around numbers, a
+    // negative code, a meaning after the code, a comment after an event.
+    const Legend legend = ReadLegend(write("good.txt", "Q 5\n~  12   deep water\n"));
+    EXPECT_EQ(legend.code['Q'], 5);
+    EXPECT_EQ(legend.code['~'], 12);
+    EXPECT_EQ(legend.meaning['~'], "deep water");
+    std::string list = events(kEventCount - 1) + " 100 , 590 , -7  # far corner\n";
+    const std::vector<Event> read = ReadEvents(write("events.txt", list));
+    EXPECT_EQ(read.back().x, 100);
+    EXPECT_EQ(read.back().y, 590);
+    EXPECT_EQ(read.back().code, -7);
+}
+
 }  // namespace
 }  // namespace worldtool

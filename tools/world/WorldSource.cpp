@@ -2,7 +2,6 @@
 
 #include <fstream>
 #include <set>
-#include <sstream>
 #include <stdexcept>
 #include <utility>
 
@@ -27,6 +26,27 @@ bool NextLine(std::istream& in, std::string& line) {
     throw std::runtime_error(path + ":" + std::to_string(line) + ": " + what);
 }
 
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// A whole field that is an integer: blanks around it, an optional minus sign,
+// at most nine digits and nothing else ("5x", "5.7" and "" are not numbers).
+bool WholeNumber(const std::string& field, int& out) {
+    size_t from = 0, to = field.size();
+    while (from < to && IsBlank(field[from])) ++from;
+    while (to > from && IsBlank(field[to - 1])) --to;
+    const bool negative = from < to && field[from] == '-';
+    if (negative) ++from;
+    if (from == to || to - from > 9) return false;
+    int value = 0;
+    for (size_t i = from; i < to; ++i) {
+        if (!IsDigit(field[i])) return false;
+        value = value * 10 + (field[i] - '0');
+    }
+    out = negative ? -value : value;
+    return true;
+}
+
 }  // namespace
 
 Legend ReadLegend(const std::string& path) {
@@ -38,17 +58,21 @@ Legend ReadLegend(const std::string& path) {
     while (NextLine(in, line)) {
         ++number;
         if (line.empty() || line.rfind("//", 0) == 0) continue;
-        // "C CODE meaning": the cell character, a blank, the terrain code.
-        std::istringstream fields(line.substr(1));
+        // "C CODE meaning": the cell character, a blank, the terrain code,
+        // and after a blank what the code means.
+        size_t start = 2;
+        while (start < line.size() && IsBlank(line[start])) ++start;
+        size_t end = start;
+        while (end < line.size() && !IsBlank(line[end])) ++end;
         int code = -1;
-        if (line.size() < 3 || line[1] != ' ' || !(fields >> code) || code < 0 || code > 255)
+        if (line.size() < 3 || line[1] != ' ' || !WholeNumber(line.substr(start, end - start), code) || code < 0 ||
+            code > 255)
             Fail(path, number, "expected a character, a blank and a terrain code 0..255");
         const auto c = static_cast<unsigned char>(line[0]);
         if (legend.code[c] >= 0) Fail(path, number, std::string("character '") + line[0] + "' is given twice");
         legend.code[c] = code;
-        std::string meaning;
-        std::getline(fields >> std::ws, meaning);
-        legend.meaning[c] = meaning;
+        while (end < line.size() && IsBlank(line[end])) ++end;
+        legend.meaning[c] = line.substr(end);
     }
     return legend;
 }
@@ -91,12 +115,17 @@ std::vector<Event> ReadEvents(const std::string& path) {
         const size_t comment = line.find('#');
         std::string data = line.substr(0, comment);
         if (data.find_first_not_of(" \t") == std::string::npos) continue;
-        for (char& c : data)
-            if (c == ',') c = ' ';
-        std::istringstream fields(data);
+        // Exactly three numbers, each between its own commas.
+        std::vector<std::string> fields(1);
+        for (char c : data) {
+            if (c == ',')
+                fields.emplace_back();
+            else
+                fields.back() += c;
+        }
         Event event{0, 0, 0, number};
-        std::string rest;
-        if (!(fields >> event.x >> event.y >> event.code) || (fields >> rest))
+        if (fields.size() != 3 || !WholeNumber(fields[0], event.x) || !WholeNumber(fields[1], event.y) ||
+            !WholeNumber(fields[2], event.code))
             Fail(path, number, "expected \"x,y,code\"");
         if (event.x < 0 || event.x >= kEventColumns || event.y < 0 || event.y >= kEventRows)
             Fail(path, number, "the cell lies outside the event layer (columns 0..100, rows 0..590)");

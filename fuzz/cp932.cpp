@@ -1,0 +1,20 @@
+// The CP932 codec: any bytes decode; whatever decodes re-encodes, and text
+// the codec encodes decodes back to itself.
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+#include "game/shell/TextCodec.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    using namespace zanbora;
+    const std::string bytes(reinterpret_cast<const char*>(data), size);
+    const std::string text = Cp932ToUtf8(bytes);
+    if (Utf8Length(text) > size) std::abort();  // never more characters than bytes
+    std::string encoded;
+    if (Utf8ToCp932(text, encoded) && Cp932ToUtf8(encoded) != text) std::abort();
+    // The same bytes taken as UTF-8 (a name typed by the player).
+    std::string asName;
+    if (Utf8ToCp932(bytes, asName) && Cp932ToUtf8(asName) != bytes) std::abort();
+    return 0;
+}

@@ -1,0 +1,21 @@
+// name.ini as the start-up reads it: any file gives a name and a draw skip
+// of 1..10, or is refused whole.
+#include <cstdint>
+#include <cstdlib>
+
+#include "FuzzFile.h"
+#include "game/party/NameFile.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    using namespace zanbora;
+    const fuzz::MemoryFile file(data, size);
+    NameFile read;
+    read.name = "untouched";
+    if (ReadNameFile(file.path(), read)) {
+        if (read.drawSkip < 1 || read.drawSkip > kMaxDrawSkip) std::abort();
+        if (size > kNameFileLimit) std::abort();
+    } else if (read.name != "untouched") {
+        std::abort();
+    }
+    return 0;
+}

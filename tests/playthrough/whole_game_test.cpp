@@ -1,0 +1,31 @@
+// The bot plays the main route through the keys on an optimised build: the
+// run is the game logic's benchmark, and its report (legs, levels, battles,
+// frames, virtual minutes, wall seconds) is left under the build folder.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "PlaythroughRun.h"
+
+namespace zanbora::playthrough {
+namespace {
+
+TEST(Playthrough, MainRouteBenchmark) {
+    PlaythroughRun run("main-route", SeedFromEnvironment(20261209));
+    const RunSummary summary = run.play(world::MainRoute().size());
+    // Out of the training hall and onto the first island at least.
+    ASSERT_GE(summary.legs.size(), 5u) << summary.outcome;
+    std::ifstream file(run.reportPath);
+    std::stringstream report;
+    report << file.rdbuf();
+    EXPECT_EQ(report.str(), FormatReport(summary));
+    for (const LegRecord& leg : summary.legs) {
+        EXPECT_NE(report.str().find(leg.what.substr(0, 40)), std::string::npos) << leg.what;
+        EXPECT_GT(leg.frames, 0) << leg.what;
+    }
+    EXPECT_NE(report.str().find("outcome: " + summary.outcome), std::string::npos);
+}
+
+}  // namespace
+}  // namespace zanbora::playthrough
