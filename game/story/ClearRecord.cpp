@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "game/party/HeroName.h"
 #include "game/party/NumberText.h"
 #include "game/party/PlayTime.h"
 #include "game/shell/Game.h"
@@ -18,16 +19,6 @@ double Hours(double ms) { return std::floor(ms / 3600000); }
 std::string PlayTimeLine(double ms) {
     const double minutes = std::floor(std::fmod(ms, 3600000) / 60000);
     return NumberText(Hours(ms)) + (minutes < 10 ? ":0" : ":") + NumberText(minutes);
-}
-
-// Empty when the hero's name can name a file in the game folder.
-std::string FileNameProblem(const std::string& name) {
-    if (name.empty()) return "名前がありません。";
-    if (name[0] == '.') return "名前が「.」で始まっています。";
-    for (unsigned char c : name)
-        if (c < 0x20 || c == 0x7F || c == '/' || c == '\\') return "名前に使えない文字があります。";
-    if (Utf8Length(name) > 32) return "名前が長すぎます。";
-    return "";
 }
 
 }  // namespace
@@ -65,10 +56,14 @@ std::string ClearRecordText(Game& game) {
 
 bool WriteClearRecord(Game& game) {
     const std::string fileName = game.player.Name + ".txt";
-    std::string problem = FileNameProblem(game.player.Name);
-    std::string bytes;
-    if (problem.empty() && !Utf8ToCp932(ClearRecordText(game), bytes)) problem = "記録に書けない文字があります。";
-    if (problem.empty() && WriteFileAtomically(game.AppDir + "/" + fileName, bytes, problem)) return true;
+    std::string problem, bytes;
+    if (!CheckHeroName(game.player.Name, problem)) {
+        // problem says what is wrong with the name
+    } else if (!Utf8ToCp932(ClearRecordText(game), bytes)) {
+        problem = "記録に書けない文字があります。";
+    } else if (WriteFileAtomically(game.AppDir + "/" + fileName, bytes, problem)) {
+        return true;
+    }
     game.platform.messageBox("クリア記録「" + fileName + "」を書けませんでした。\n" + problem, "ザンボラ戦記",
                              MessageBoxKind::Ok);
     return false;

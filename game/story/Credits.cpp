@@ -17,17 +17,6 @@ namespace {
 constexpr int kHeadingY = 130, kLineY = 160;
 constexpr int kFloor = 350;
 
-std::vector<std::string> Letters(const std::string& text) {
-    std::vector<std::string> letters;
-    for (size_t i = 0; i < text.size();) {
-        const unsigned char lead = static_cast<unsigned char>(text[i]);
-        const size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-        letters.push_back(text.substr(i, length));
-        i += length;
-    }
-    return letters;
-}
-
 struct FallingLetter {
     double y = 0;
     double speed = 0;
@@ -62,7 +51,7 @@ const std::vector<CreditBlock>& CreditRoll() {
 int CreditLineX(const std::string& text) { return 250 - 10 * (int(Utf8Length(text)) + 1); }
 
 void DropIn(Game& game, const std::string& text, int x, int y) {
-    const std::vector<std::string> letters = Letters(text);
+    const std::vector<std::string> letters = Utf8Characters(text);
     std::vector<FallingLetter> fall(letters.size());
     for (FallingLetter& letter : fall) letter.y = -Int(game.Rnd() * 60) - 30;
     for (bool done = false; !done;) {
@@ -85,7 +74,7 @@ void DropIn(Game& game, const std::string& text, int x, int y) {
 }
 
 void DropOut(Game& game, const std::string& text, int x, int y) {
-    const std::vector<std::string> letters = Letters(text);
+    const std::vector<std::string> letters = Utf8Characters(text);
     std::vector<FallingLetter> fall(letters.size());
     for (FallingLetter& letter : fall) {
         letter.speed = Int(game.Rnd() * 10);

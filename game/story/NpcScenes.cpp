@@ -34,22 +34,22 @@ void MoveToHall(Game& game, int x, int y) {
 }
 
 void MeetSealKeeper(Game& game, const Script& words) {
-    TypePages(game, words);
+    SayScript(game, words);
     ClearHeroCell(game);
     game.player.Progress[17] = game.player.Progress[17] + 1;
     if (game.player.Progress[17] >= 2) game.map.setEvent(79, 273, kCircleCode);
 }
 
 void AskToll(Game& game) {
-    TypePages(game, talk::kTollAsked);
+    SayScript(game, talk::kTollAsked);
     BreakPage(game);
     if (game.player.Money >= kToll) {
         PlayMen08(game);
-        TypePages(game, talk::kTollPaid);
+        SayScript(game, talk::kTollPaid);
         game.player.Money -= kToll;
         ClearHeroCell(game);
     } else {
-        TypePages(game, talk::kTollRefused);
+        SayScript(game, talk::kTollRefused);
     }
 }
 
@@ -65,7 +65,7 @@ void TurnBackAtToll(Game& game) {
 }
 
 void Mentor(Game& game) {
-    TypePages(game, talk::kMentorOffer);
+    SayScript(game, talk::kMentorOffer);
     BreakPage(game);
     game.player.Exp = 7;
     game.battle.GrowthPicks = 5;
@@ -74,7 +74,7 @@ void Mentor(Game& game) {
     DrawHero(game);
     DrawStatusPanel(game);
     ClearMessageBox(game);
-    TypePages(game, talk::kMentorFarewell);
+    SayScript(game, talk::kMentorFarewell);
     game.map.setEvent(60, 488, 0);
 }
 
@@ -86,59 +86,59 @@ void TalkEvents(Game& game) {
     switch (cy) {
         case 13:
             game.player.HeroY += 1;
-            TypePages(game, talk::kGuide);
+            SayScript(game, talk::kGuide);
             break;
-        case 16: TypePages(game, talk::kCircle); break;
-        case 30: TypePages(game, talk::kMascotsTire); break;
-        case 37: TypePages(game, talk::kIronGrate); break;
+        case 16: SayScript(game, talk::kCircle); break;
+        case 30: SayScript(game, talk::kMascotsTire); break;
+        case 37: SayScript(game, talk::kIronGrate); break;
         case 38:
-            TypePages(game, talk::kLostBean);
+            SayScript(game, talk::kLostBean);
             map.setEvent(12, 38, 0);
             map.setEvent(80, 479, 1);
             break;
-        case 42: TypePages(game, talk::kDragonRock); break;
-        case 43: TypePages(game, talk::kFirstAdventure); break;
-        case 44: TypePages(game, talk::kHiddenPassage); break;
-        case 62: TypePages(game, talk::kWellFound); break;
+        case 42: SayScript(game, talk::kDragonRock); break;
+        case 43: SayScript(game, talk::kFirstAdventure); break;
+        case 44: SayScript(game, talk::kHiddenPassage); break;
+        case 62: SayScript(game, talk::kWellFound); break;
         case 67:
-            TypePages(game, talk::kRacerRescued);
+            SayScript(game, talk::kRacerRescued);
             MoveToHall(game, 80, 483);
             break;
-        case 33: TypePages(game, map.eventAt(37, 33) == 0 ? talk::kMascotTips : talk::kMascotAhead); break;
-        case 20: TypePages(game, talk::kChallengeCourse); break;
-        case 273: TypePages(game, map.eventAt(79, 273) == 0 ? talk::kMeetSealKeepers : talk::kSealsBroken); break;
+        case 33: SayScript(game, map.eventAt(37, 33) == 0 ? talk::kMascotTips : talk::kMascotAhead); break;
+        case 20: SayScript(game, talk::kChallengeCourse); break;
+        case 273: SayScript(game, map.eventAt(79, 273) == 0 ? talk::kMeetSealKeepers : talk::kSealsBroken); break;
         case 294:
-            TypePages(game, talk::kToughGuy);
+            SayScript(game, talk::kToughGuy);
             MoveToHall(game, 74, 474);
             break;
         case 338: MeetSealKeeper(game, talk::kFirstSeal); break;
         case 358: MeetSealKeeper(game, talk::kSecondSeal); break;
-        case 196: TypePages(game, talk::kStoneKeeper); break;
+        case 196: SayScript(game, talk::kStoneKeeper); break;
         case kTollRow: AskToll(game); break;
         case 481:
-            TypePages(game, talk::kWorldLore);
+            SayScript(game, talk::kWorldLore);
             if (game.player.Job == "戦闘民族") {
                 BreakPage(game);
-                TypePages(game, talk::kBattleFolkLore);
+                SayScript(game, talk::kBattleFolkLore);
             }
             break;
-        case 486: TypePages(game, talk::kUnderground); break;
+        case 486: SayScript(game, talk::kUnderground); break;
         case 488: Mentor(game); break;
         case 390:
-            TypePages(game, talk::kCastleBean);
+            SayScript(game, talk::kCastleBean);
             map.setEvent(70, 419, kSpringCode);
             map.setEvent(35, 422, kSpringCode);
             break;
-        case 485: TypePages(game, talk::kWhyZambora); break;
+        case 485: SayScript(game, talk::kWhyZambora); break;
         case 195:
             if (map.eventAt(cx, cy + 1) == kStoneCode) {
-                TypePages(game, talk::kStoneBrought);
+                SayScript(game, talk::kStoneBrought);
                 map.setEvent(74, 478, 1);
             } else {
-                TypePages(game, talk::kStoneMissing);
+                SayScript(game, talk::kStoneMissing);
             }
             break;
-        case 0: TypePages(game, talk::kNobody); break;
+        case 0: SayScript(game, talk::kNobody); break;
         default: break;  // the hall's hosts (rows 474 and 483) and everyone else say nothing here
     }
 }

@@ -17,9 +17,9 @@ void PowerReading(Game& game) {
     DrawHero(game);
     DrawStatusPanel(game);
     ClearMessageBox(game);
-    TypePages(game, scene::kPowerGreeting);
+    SayScript(game, scene::kPowerGreeting);
     BreakPage(game);
-    TypePages(game, scene::kPowerMeasuring);
+    SayScript(game, scene::kPowerMeasuring);
     BreakPage(game);
     const int64_t power = PowerOf(game.player);
     TypeText(game, "あなたの戦闘力は", 30, 290);

@@ -11,12 +11,10 @@ struct Game;
 using Page = std::vector<std::string>;
 using Script = std::vector<Page>;
 
-// Clears the window and types the page's lines.
-void TypePage(Game& game, const Page& page);
 // Types the pages one after the other; between two pages the player reads
 // and presses a key (present, wait for the key, clear the window). The last
 // page stays on the window for the caller to close.
-void TypePages(Game& game, const Script& script);
+void SayScript(Game& game, const Script& script);
 // The caller's close of the last page: present, then wait for a key.
 void ClosePage(Game& game);
 // ClosePage and a cleared window: a page break.

@@ -165,6 +165,7 @@ TEST_F(TalkTest, TheStoneTaskPlayedWithKeys) {
 
     // Keys from here on go through the key handlers of the main loop's frames.
     pressX = false;
+    keepShots = false;
     HeadlessPlatform& platform = tg.platform;
     auto holdKey = [&](int key, bool down) {
         if (down) platform.keyDownAt(platform.ticks(), key); else platform.keyUpAt(platform.ticks(), key);
@@ -196,6 +197,7 @@ TEST_F(TalkTest, TheStoneTaskPlayedWithKeys) {
     ASSERT_EQ(game().map.eventAt(60, 196), 17);
     // North of the stone sits the keeper: walk round by the west and talk.
     pressX = true;
+    keepShots = true;
     holdKey(vk::Up, true);
     for (int i = 0; i < 40 && FootRow(game()) != 195; ++i) frame();
     holdKey(vk::Up, false);
