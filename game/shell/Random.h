@@ -10,6 +10,14 @@ namespace zanbora {
 class Random {
 public:
     void seed(uint32_t value) { engine_.seed(value); }
+    // Back to the generator's fixed starting state, then seeded with a value:
+    // the draws that follow depend on that value alone (pinned draws are
+    // forgotten too).
+    void restart(uint64_t value) {
+        pinned.clear();
+        std::seed_seq sequence{uint32_t(value), uint32_t(value >> 32)};
+        engine_.seed(sequence);
+    }
     double next() {
         if (!pinned.empty()) {
             double value = pinned.front();

@@ -3,7 +3,8 @@ namespace zanbora {
 
 struct Game;
 
-// The ending after the last boss: credits, the clear record, the end.
-void EndingScene(Game& game);
+// The ending after the last boss: his last words, the fade to white and to
+// night, then the credits, the clear record and the end of the program.
+[[noreturn]] void EndingScene(Game& game);
 
 }  // namespace zanbora

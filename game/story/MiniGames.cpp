@@ -1,11 +1,76 @@
+// The hall's hosts that offer something for money or change a setting: the
+// duel with the hero's double, the HP pick-me-up and the hard-mode switch.
+// (The race has a file of its own.)
 #include "game/story/MiniGames.h"
+
+#include "game/field/Field.h"
+#include "game/party/StatusPanel.h"
+#include "game/shell/Frame.h"
+#include "game/shell/Game.h"
+#include "game/story/MessageWindow.h"
+#include "game/story/Music.h"
+#include "game/story/StoryLines.h"
 
 namespace zanbora {
 
-// Stand-ins until the mini-games are built: the hosts have nothing to offer.
-void RaceGame(Game&) {}
-void HpService(Game&) {}
-void ModeSwitch(Game&) {}
-void MirrorDuel(Game&) {}
+namespace {
+
+constexpr double kDuelFee = 500;
+constexpr double kHpFee = 100;
+constexpr double kHpGift = 20;
+constexpr int kMirrorId = 15;
+
+}  // namespace
+
+int HostPrompt(Game& game, const std::vector<std::string>& lines, const std::string& first,
+               const std::string& second) {
+    game.field.Cursor = 0;
+    game.Pic.clear();
+    DrawHero(game);
+    DrawStatusPanel(game);
+    ClearMessageBox(game);
+    for (size_t i = 0; i < lines.size(); ++i) TypeText(game, lines[i], 30, 290 + 20 * int(i));
+    return ChoicePrompt(game, lines, first, second);
+}
+
+void MirrorDuel(Game& game) {
+    const int answer = HostPrompt(game, scene::kDuelOffer, "戦う", "やめとく");
+    Player& hero = game.player;
+    if (answer != 0 || hero.Money < kDuelFee) return;
+    hero.Money -= kDuelFee;
+    Monster& copy = game.monster;
+    copy.Picture = "mons18";
+    copy.Id = kMirrorId;
+    copy.MaxHp = copy.Hp = Int(1.5 * hero.MaxHp);
+    copy.Attack = hero.Attack;
+    copy.Defence = hero.Defence;
+    copy.Speed = hero.Speed;
+    copy.Exp = 0;
+    copy.Money = 0;
+    copy.Special = 0;
+    copy.Resist.fill(1);
+    copy.Resist[1] = 0.5;
+    game.Pic.clear();
+    DrawHero(game);
+    game.GameState = "BATTLE";
+    game.field.Cursor = 0;
+}
+
+void HpService(Game& game) {
+    const int answer = HostPrompt(game, scene::kHpOffer, "元気！", "やめとく");
+    Player& hero = game.player;
+    if (answer != 0 || hero.Money < kHpFee) return;
+    hero.Money -= kHpFee;
+    PlayMen08(game);
+    hero.Hp += kHpGift;  // on purpose past MaxHp: that is what the money buys
+}
+
+void ModeSwitch(Game& game) {
+    const int answer = HostPrompt(game, scene::kModeOffer, "通常モード", "オトコモード");
+    game.player.Progress[11] = answer == 1 ? 1 : 0;
+    ClearMessageBox(game);
+    TypePage(game, scene::kModeWarning);
+    ClosePage(game);
+}
 
 }  // namespace zanbora

@@ -1,8 +1,32 @@
+// The fortune-teller of the hall reads the hero's fighting power and gives
+// a three-word password that follows from it, so friends can compare.
 #include "game/story/PowerReading.h"
+
+#include "game/field/Field.h"
+#include "game/party/NumberText.h"
+#include "game/party/StatusPanel.h"
+#include "game/shell/Game.h"
+#include "game/story/MessageWindow.h"
+#include "game/story/Password.h"
+#include "game/story/StoryLines.h"
 
 namespace zanbora {
 
-// Stand-in until the power reading is built: the ball stays dark.
-void PowerReading(Game&) {}
+void PowerReading(Game& game) {
+    game.Pic.clear();
+    DrawHero(game);
+    DrawStatusPanel(game);
+    ClearMessageBox(game);
+    SayScript(game, scene::kPowerGreeting);
+    BreakPage(game);
+    SayScript(game, scene::kPowerMeasuring);
+    BreakPage(game);
+    const int64_t power = PowerOf(game.player);
+    TypeText(game, "あなたの戦闘力は", 30, 290);
+    TypeText(game, NumberText(double(power + 5)) + "で、ございます。パスワードは", 30, 310);
+    const std::string password = MakePassword(game, power);
+    TypeText(game, "「" + password + "」です。", 30, 330);
+    BreakPage(game);
+}
 
 }  // namespace zanbora

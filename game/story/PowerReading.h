@@ -3,7 +3,8 @@ namespace zanbora {
 
 struct Game;
 
-// The crystal ball in the hall reads the hero's power (event code 25).
+// The fortune-teller in the hall (event code 25) reads the hero's fighting
+// power and tells the password that goes with it.
 void PowerReading(Game& game);
 
 }  // namespace zanbora

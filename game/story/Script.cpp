@@ -1,0 +1,26 @@
+#include "game/story/Script.h"
+
+#include "game/shell/Frame.h"
+#include "game/shell/Game.h"
+#include "game/story/MessageWindow.h"
+
+namespace zanbora {
+
+void SayScript(Game& game, const Script& script) {
+    for (size_t i = 0; i < script.size(); ++i) {
+        if (i > 0) BreakPage(game);
+        TypePage(game, script[i]);
+    }
+}
+
+void ClosePage(Game& game) {
+    Present(game);
+    WaitKey(game);
+}
+
+void BreakPage(Game& game) {
+    ClosePage(game);
+    ClearMessageBox(game);
+}
+
+}  // namespace zanbora
