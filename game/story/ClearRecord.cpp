@@ -61,7 +61,7 @@ bool WriteClearRecord(Game& game) {
         // problem says what is wrong with the name
     } else if (!Utf8ToCp932(ClearRecordText(game), bytes)) {
         problem = "記録に書けない文字があります。";
-    } else if (WriteFileAtomically(game.AppDir + "/" + fileName, bytes, problem)) {
+    } else if (WriteFileAtomically(game.UserDir + "/" + fileName, bytes, problem)) {
         return true;
     }
     game.platform.messageBox("クリア記録「" + fileName + "」を書けませんでした。\n" + problem, "ザンボラ戦記",
