@@ -22,6 +22,10 @@ StoryTest::StoryTest() {
     // waiting for a key (no frame for a while), or after a long run of
     // frames that wait for a choice.
     tg.platform.onWait = [this](HeadlessPlatform& platform) {
+        // Frames that go by while the reader is not reading do not count
+        // towards his patience: else he would press X the moment he
+        // starts reading again, and X on the field opens the menu.
+        if (!pressX) presentsSinceKey_ = 0;
         if (!pressX || game().keys.KeyDecide) return;
         if (platform.ticks() - lastPresent_ < 200 && presentsSinceKey_ < 200) return;
         ++keyWaits;
