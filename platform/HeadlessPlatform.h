@@ -54,6 +54,7 @@ public:
     bool musicEnded = false;                 // a test ends the piece to see it restart
     bool fullScreenShown = false;
     bool textInputOn = false;  // between startTextInput and stopTextInput
+    bool plainKeysOn = false;  // between plainKeys(true) and plainKeys(false)
     bool anotherInstanceRunning = false;
     bool mainWindowShown = false;
     // Libraries a test provides in place of files in the game folder.
@@ -79,6 +80,7 @@ public:
     void musicVolume(int volume) override;
     void startTextInput(int, int, int, int) override { textInputOn = true; }
     void stopTextInput() override { textInputOn = false; }
+    void plainKeys(bool on) override { plainKeysOn = on; }
     bool messageBox(const std::string& text, const std::string& caption, MessageBoxKind kind) override;
     std::unique_ptr<LoadedLibrary> openLibrary(const std::string& path) override;
     intptr_t windowHandle() override { return 1; }

@@ -22,4 +22,20 @@ int VirtualKeyFromSdl(int sdlKeycode) {
     }
 }
 
+int PlainVirtualKey(int sdlKeycode) {
+    switch (sdlKeycode) {
+        case SDLK_LEFT: return vk::Left;
+        case SDLK_UP: return vk::Up;
+        case SDLK_RIGHT: return vk::Right;
+        case SDLK_DOWN: return vk::Down;
+        case SDLK_RETURN:
+        case SDLK_KP_ENTER: return vk::Enter;
+        case SDLK_SPACE: return vk::Space;
+        case SDLK_LSHIFT:
+        case SDLK_RSHIFT: return vk::Shift;
+        case SDLK_ESCAPE: return vk::Escape;
+        default: return VirtualKeyFromSdl(sdlKeycode);
+    }
+}
+
 }  // namespace zanbora

@@ -83,6 +83,9 @@ public:
     // method puts its candidate list beside it.
     virtual void startTextInput(int /*x*/, int /*y*/, int /*w*/, int /*h*/) {}
     virtual void stopTextInput() {}
+    // While on (the start screen), keys arrive as the keyboard's own keys
+    // (Return as Enter, Space as Space) instead of the player's game keys.
+    virtual void plainKeys(bool /*on*/) {}
 
     // Modal message box; true when the player chose OK.
     virtual bool messageBox(const std::string& text, const std::string& caption, MessageBoxKind kind) = 0;

@@ -47,6 +47,7 @@ struct SdlPlatform::Impl {
     Settings settings;
     Pixels shown;         // the frame in the window now
     bool redraw = true;   // draw even an unchanged frame: the window was uncovered, resized or replaced
+    bool plainKeys = false;  // keys as the keyboard's own, not the game keys of settings.ini
     int drawnFrames = 0;
     SDL_Window* window = nullptr;
     SDL_Renderer* renderer = nullptr;
@@ -147,8 +148,9 @@ bool SdlPlatform::pollEvent(PlatformEvent& event) {
             case SDL_KEYDOWN:
             case SDL_KEYUP: {
                 if (handleDesktopKey(e.key)) break;
-                int key = impl_->settings.virtualKey(e.key.keysym.sym);
-                if (key == 0) key = VirtualKeyFromSdl(e.key.keysym.sym);
+                const SDL_Keycode sym = e.key.keysym.sym;
+                int key = impl_->plainKeys ? PlainVirtualKey(sym) : impl_->settings.virtualKey(sym);
+                if (key == 0) key = VirtualKeyFromSdl(sym);
                 if (key == 0) break;
                 event = {e.type == SDL_KEYDOWN ? PlatformEvent::Kind::KeyDown : PlatformEvent::Kind::KeyUp, key};
                 return true;
@@ -197,6 +199,8 @@ void SdlPlatform::startTextInput(int x, int y, int w, int h) {
 }
 
 void SdlPlatform::stopTextInput() { SDL_StopTextInput(); }
+
+void SdlPlatform::plainKeys(bool on) { impl_->plainKeys = on; }
 
 void SdlPlatform::waitForEvent(int timeoutMs) {
     if (timeoutMs > 0) SDL_WaitEventTimeout(nullptr, timeoutMs);

@@ -44,6 +44,7 @@ public:
     void musicVolume(int volume) override;
     void startTextInput(int x, int y, int w, int h) override;
     void stopTextInput() override;
+    void plainKeys(bool on) override;
     bool messageBox(const std::string& text, const std::string& caption, MessageBoxKind kind) override;
     std::unique_ptr<LoadedLibrary> openLibrary(const std::string& path) override;
     intptr_t windowHandle() override;

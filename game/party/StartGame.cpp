@@ -69,6 +69,7 @@ void PPPN(Game& game) {
     start.Notice.clear();
     start.visible = false;
     game.platform.stopTextInput();
+    game.platform.plainKeys(false);
     game.clock.DrawSkip = start.check1;
     game.player.PlayClock = game.now();
     WriteNameFile(ResolveGamePath(game.UserDir, "\\name.ini"), {start.Text1, start.check1});

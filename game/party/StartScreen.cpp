@@ -257,6 +257,7 @@ void ShowStartScreen(Game& game) {
     RefreshList(game, ui);
     game.start.events.clear();
     game.start.visible = true;
+    game.platform.plainKeys(true);
     Focus(game, ui, StartFocus::Name);
     while (game.start.visible) {
         DrawStartScreen(game, ui);

@@ -54,19 +54,29 @@ for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
 [ -s "$work/display" ] || fail "Xvfb did not start"
 display=":$(cat "$work/display")"
 
-# The game writes name.ini when a hero starts: Enter skips the title and
-# starts the name in the start screen's box.
+# The game writes name.ini when a hero starts: Enter skips the title, then
+# a name typed into the start screen's box and Enter start him. Each round
+# first clears the box, so a round that came too early does no harm.
 data="$home/.local/share/zanbora"
 env -u ZANBORA_DIR -u XDG_DATA_HOME HOME="$home" DISPLAY="$display" SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy \
   SDL_RENDER_DRIVER=software SDL_FRAMEBUFFER_ACCELERATION=0 ASAN_OPTIONS=detect_leaks=0 \
   timeout 120 "${run[@]}" "$prefix/bin/zanbora" 2>"$work/stderr" &
 game_pid=$!
+press() {  # window key: held long enough for the game's frame to see it
+  DISPLAY="$display" xdotool keydown --window "$1" "$2" 2>/dev/null || true
+  sleep 0.15
+  DISPLAY="$display" xdotool keyup --window "$1" "$2" 2>/dev/null || true
+}
 for i in $(seq 1200); do
   [ -f "$data/name.ini" ] && break
   kill -0 "$game_pid" 2>/dev/null || { cat "$work/stderr" >&2; fail "the installed game stopped by itself"; }
-  if [ $((i % 10)) -eq 0 ]; then
+  if [ $((i % 30)) -eq 0 ]; then
     for window in $(DISPLAY="$display" xdotool search --onlyvisible --class '^ZANBORA$' 2>/dev/null); do
-      DISPLAY="$display" xdotool key --window "$window" Return 2>/dev/null || true
+      press "$window" Return
+      sleep 1
+      for _ in 1 2 3 4 5 6 7 8; do press "$window" BackSpace; done
+      DISPLAY="$display" xdotool type --window "$window" --delay 150 Mame 2>/dev/null || true
+      press "$window" Return
     done
   fi
   sleep 0.1

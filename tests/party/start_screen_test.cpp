@@ -204,7 +204,14 @@ TEST(StartScreen, EnterInTheNameBoxStartsANewHeroWithTheItemList) {
     ASSERT_TRUE(items >> x >> comma >> y >> comma >> code);
     game.player.Level = 9;  // whatever was there before is not this hero's
     game.player.HeroX = 3;
-    t.script.text("新人").key(vk::Enter).check([&] { EXPECT_FALSE(game.start.visible); }).quit();
+    t.script.check([&] { EXPECT_TRUE(t.platform.plainKeysOn) << "the screen's keys are the keyboard's"; })
+        .text("新人")
+        .key(vk::Enter)
+        .check([&] {
+            EXPECT_FALSE(game.start.visible);
+            EXPECT_FALSE(t.platform.plainKeysOn) << "in play the player's keys again";
+        })
+        .quit();
     EXPECT_EQ(t.run(), 0);
     EXPECT_EQ(game.player.Name, "新人");
     EXPECT_EQ(game.player.Level, 1);

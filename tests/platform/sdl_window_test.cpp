@@ -136,3 +136,22 @@ TEST_F(SdlWindowTest, ThePlayersKeysFromSettingsReachTheGame) {
         if (e.kind == PlatformEvent::Kind::KeyDown) downs.push_back(e.key);
     EXPECT_EQ(downs, (std::vector<int>{vk::X, vk::Up, vk::Alt}));
 }
+
+// The start screen's name box and buttons: Return starts, Space ticks, the
+// arrows move, whatever the player made of those keys for play.
+TEST_F(SdlWindowTest, OnTheStartScreenTheKeyboardIsAKeyboard) {
+    user.write("settings.ini", "decide = Return\nup = W\n");
+    auto platform = open();
+    auto downs = [&] {
+        std::vector<int> keys;
+        for (const PlatformEvent& e : events(*platform))
+            if (e.kind == PlatformEvent::Kind::KeyDown) keys.push_back(e.key);
+        return keys;
+    };
+    platform->plainKeys(true);
+    for (SDL_Keycode sym : {SDLK_RETURN, SDLK_KP_ENTER, SDLK_SPACE, SDLK_UP, SDLK_w, SDLK_LSHIFT, SDLK_TAB}) key(sym);
+    EXPECT_EQ(downs(), (std::vector<int>{vk::Enter, vk::Enter, vk::Space, vk::Up, vk::Shift, vk::Tab}));
+    platform->plainKeys(false);
+    for (SDL_Keycode sym : {SDLK_RETURN, SDLK_w, SDLK_SPACE}) key(sym);
+    EXPECT_EQ(downs(), (std::vector<int>{vk::X, vk::Up})) << "in play the player's keys again";
+}
