@@ -7,6 +7,7 @@
 #include "game/party/StatusPanel.h"
 #include "game/shell/Frame.h"
 #include "game/shell/Game.h"
+#include "game/shell/TextCodec.h"
 #include "game/story/MessageWindow.h"
 #include "game/story/Music.h"
 #include "game/story/StoneKick.h"
@@ -167,7 +168,13 @@ void LastBossSpeech(Game& game) {
     DrawStatusPanel(game);
     ClearMessageBox(game);
     Script speech = scene::kLastBossSpeech;
-    speech.front().insert(speech.front().begin(), game.player.Name + "よく帰ってきましたね" + "。");
+    const std::string greeting = game.player.Name + "よく帰ってきましたね" + "。";
+    // A long name would run the greeting past the window's edge: then the
+    // name and the greeting share a page of their own.
+    if (Utf8Length(greeting) <= size_t(kMessageLineMax))
+        speech.front().insert(speech.front().begin(), greeting);
+    else
+        speech.insert(speech.begin(), Page{game.player.Name, "よく帰ってきましたね。"});
     for (const Page& page : speech) {
         TypePage(game, page);
         BreakPage(game);

@@ -45,6 +45,7 @@ TEST(SaveFile, ASaveCountsItselfFoldsThePlayTimeInAndReadsBack) {
     game.map.setEvent(30, 40, 21);
     game.player.SaveCount = 2;
     game.player.Progress[12] = 1000;
+    game.player.Progress[15] = 61234;  // the best race time
     game.player.PlayClock = game.now();
     t.platform.advance(60000);
 
@@ -65,6 +66,7 @@ TEST(SaveFile, ASaveCountsItselfFoldsThePlayTimeInAndReadsBack) {
     EXPECT_EQ(other.game->player.Level, 4);
     EXPECT_EQ(other.game->player.SaveCount, 3);
     EXPECT_EQ(other.game->player.Progress[12].number, 61000);
+    EXPECT_EQ(other.game->player.Progress[15].number, 61234);
     EXPECT_EQ(other.game->map.eventAt(30, 40), 21);
 }
 

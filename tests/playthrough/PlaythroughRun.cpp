@@ -3,10 +3,12 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <limits>
 
 #include "game/shell/Shutdown.h"
 #include "game/shell/Startup.h"
+#include "platform/PngWriter.h"
 #include "support/BuildPaths.h"
 
 namespace zanbora::playthrough {
@@ -31,6 +33,22 @@ void PrepareFolder(const fs::path& dir) {
 // Runs live beside the built game folder.
 std::string RunsDir() { return (fs::path(testing::BuiltGameDir()).parent_path() / "playthrough").string(); }
 
+// ZANBORA_FRAMES=n keeps every n-th frame of the run as a PNG in the run's
+// folder, to look at what the bot saw.
+void KeepFramesFromEnvironment(HeadlessPlatform& screen, const std::string& folder) {
+    const char* text = std::getenv("ZANBORA_FRAMES");
+    const int every = text ? std::atoi(text) : 0;
+    if (every <= 0) return;
+    const fs::path frames = fs::path(folder) / "frames";
+    fs::create_directories(frames);
+    screen.onPresent = [frames, every, count = 0](const Pixels& frame) mutable {
+        if (count++ % every != 0) return;
+        char name[32];
+        std::snprintf(name, sizeof name, "%08d.png", count - 1);
+        std::ofstream(frames / name, std::ios::binary) << EncodePng(frame);
+    };
+}
+
 }  // namespace
 
 uint32_t SeedFromEnvironment(uint32_t fallback) {
@@ -51,6 +69,7 @@ PlaythroughRun::PlaythroughRun(const std::string& name, uint32_t seedValue)
     screen.advance(int64_t(seed) % 1000000007);
     screen.quitAfterMs = std::numeric_limits<int64_t>::max() / 2;
     game = std::make_unique<Game>(screen, folder);
+    KeepFramesFromEnvironment(screen, folder);
 }
 
 PlaythroughRun::~PlaythroughRun() = default;

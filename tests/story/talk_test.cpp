@@ -146,6 +146,23 @@ TEST_F(TalkTest, TheGuideStepsTheHeroOneRowSouthBeforeSpeaking) {
     EXPECT_TRUE(Shown("まずは東へ向かうといいマメ。", 310));
 }
 
+// The last boss greets the hero by name; a name too long for one line with
+// the greeting gets a page of its own, and nothing runs past the window.
+TEST_F(TalkTest, TheLastBossGreetsLongAndShortNamesInsideTheWindow) {
+    game().player.Name = "マメ太郎";
+    LastBossSpeech(game());
+    EXPECT_TRUE(Shown("マメ太郎よく帰ってきましたね。", 290));
+    EXPECT_TRUE(Shown("あなたに話しておくことがあります。", 310));
+
+    ForgetFrames();
+    game().player.Name = "とってもながいなまえのマメ太郎さん";
+    LastBossSpeech(game());
+    EXPECT_TRUE(Shown("とってもながいなまえのマメ太郎さん", 290));
+    EXPECT_TRUE(Shown("よく帰ってきましたね。", 310));
+    EXPECT_TRUE(Shown("あなたに話しておくことがあります。", 290));
+    EXPECT_TRUE(Shown("手加減はせぬぞ。", 310)) << "the whole speech follows";
+}
+
 // The whole stone task with keys: the keeper throws, the hero walks to the
 // stone, kicks it east cell by cell with Z, and talks to the keeper again.
 TEST_F(TalkTest, TheStoneTaskPlayedWithKeys) {
