@@ -13,6 +13,8 @@ namespace {
 // The battle menu's entries and the growth wheel's stats, as the cursor
 // counts them.
 constexpr int kAttack = 0, kFlee = 3;
+// The field menu's row of "セーブ".
+constexpr int kSaveRow = 5;
 constexpr int kWheelHp = 0, kWheelSpeed = 1, kWheelDefence = 2, kWheelAttack = 3;
 // Six picks a level: a tough, hard-hitting hero who is not too slow.
 constexpr int kPickOrder[6] = {kWheelHp, kWheelAttack, kWheelDefence, kWheelHp, kWheelAttack, kWheelSpeed};
@@ -26,6 +28,9 @@ constexpr int kAttemptsLimit = 10;
 constexpr int kStone = 17;
 
 int Opposite(int direction) { return (direction + 2) % 4; }
+
+// The name the bot gives its hero.
+constexpr const char* kHeroName = "ボット豆";
 
 }  // namespace
 
@@ -58,6 +63,7 @@ void Autopilot::countStates() {
     if (state == "BATTLE" && game_.player.Hp <= 0 && !defeatSeen_) {
         ++defeats_;
         defeatSeen_ = true;
+        ++extraLevels_;  // the game goes on from the last save: come back stronger
     }
     lastState_ = state;
 }
@@ -75,8 +81,7 @@ void Autopilot::onFrame() {
     }
     if (finished_ || !stuck_.empty()) return;
     if (screen_.frameCount() - legStartFrame_ > kFramesPerLegLimit) return giveUp("the leg takes too long");
-    // The start screen: the name box holds the last hero's name, Enter starts.
-    if (game_.start.visible) return hands_.tap(vk::Enter);
+    if (game_.start.visible) return startScreen();
     if (onField()) {
         otherFrames_ = 0;
         return fieldFrame();
@@ -85,6 +90,8 @@ void Autopilot::onFrame() {
     if (game_.GameState == "BATTLE" && screen_.shows("通常攻撃")) return battleMenu();
     if (screen_.shows("LEVEL UP!!")) return growthWheel();
     if (game_.GameState == "BATTLE2" && screen_.shows("こじ開ける")) return doorPrompt();
+    if (screen_.shows("話を聞く。")) return townScreen();
+    if (screen_.shows("ゲームの終了") && !screen_.shows("キャンセルします。")) return fieldMenu();
 
     // Anything else (a wipe, a battle scene, a fade) runs by itself; one
     // that goes on for long waits for a word from the player, and the decide
@@ -98,6 +105,57 @@ void Autopilot::onFrame() {
 void Autopilot::onWait() {
     if (++idleWaits_ < 50) return;
     idleWaits_ = 0;
+    hands_.tap(vk::X);
+}
+
+// The start screen: the name box holds the last hero's name (or a default);
+// the bot empties it, types its hero's name and starts with Enter.
+void Autopilot::startScreen() {
+    const std::string& box = game_.start.Text1;
+    if (box == kHeroName) return hands_.tap(vk::Enter);
+    if (!box.empty()) return hands_.tap(vk::Backspace);
+    screen_.textAt(screen_.ticks(), kHeroName);
+}
+
+// A town: a night at the inn when the hero is hurt and can pay, then the act
+// key climbs back up the ladder.
+void Autopilot::townScreen() {
+    const Player& hero = game_.player;
+    const bool hurt = hero.Hp < hero.MaxHp || hero.Mp < hero.MaxMp;
+    const bool canPay = hero.Money >= (Int((hero.MaxHp - hero.Hp) / 10) + Int((hero.MaxMp - hero.Mp) / 10));
+    if (hurt && canPay) {
+        if (Int(game_.field.Cursor) > 0) return hands_.holdOnly({vk::Up});
+        hands_.releaseAll();
+        return hands_.tap(vk::X);
+    }
+    hands_.releaseAll();
+    hands_.tap(vk::Z);
+}
+
+// Below half his HP the hero walks to the nearest town for a night at the
+// inn, when he can pay and a town is in reach; it is forgotten once he is
+// well again.
+bool Autopilot::needsInn() {
+    const Player& hero = game_.player;
+    if (hero.Hp >= hero.MaxHp) inn_.reset();
+    if (inn_) return true;
+    const int price = Int((hero.MaxHp - hero.Hp) / 10) + Int((hero.MaxMp - hero.Mp) / 10);
+    if (hero.Hp >= 0.5 * hero.MaxHp || hero.Money < price) return false;
+    inn_ = FindNearestInn(game_.map, foot());
+    return inn_.has_value();
+}
+
+// The field menu: "セーブ" when a save is due, else the act key closes it.
+void Autopilot::fieldMenu() {
+    if (saveWanted_ && game_.player.SaveCount > savesBefore_) saveWanted_ = false;
+    if (!saveWanted_) {
+        hands_.releaseAll();
+        return hands_.tap(vk::Z);
+    }
+    const int cursor = Int(game_.field.Cursor);
+    if (cursor < kSaveRow) return hands_.holdOnly({vk::Down});
+    if (cursor > kSaveRow) return hands_.holdOnly({vk::Up});
+    hands_.releaseAll();
     hands_.tap(vk::X);
 }
 
@@ -149,6 +207,11 @@ void Autopilot::fieldFrame() {
         hands_.releaseAll();
         return;
     }
+    if (saveWanted_) {
+        hands_.releaseAll();
+        return hands_.tap(vk::X);
+    }
+    if (needsInn()) return walkTowards(*inn_, true);
     const world::Leg& leg = route_[leg_];
     if (game_.player.Level < leg.level + extraLevels_) return train();
     spot_.reset();
@@ -206,7 +269,8 @@ void Autopilot::walkTowards(MapCell target, bool enterTarget, const std::vector<
         planGoal_ = target;
     }
     const PathStep& step = plan_[planPos_];
-    if (enterTarget && planPos_ + 1 == plan_.size()) {
+    // Only the leg's goal ends the leg (not an inn on the way).
+    if (enterTarget && planPos_ + 1 == plan_.size() && leg_ < route_.size() && target == route_[leg_].goal) {
         steppingIntoGoal_ = true;
         beforeGoal_ = here;
     }
@@ -257,6 +321,9 @@ void Autopilot::closeLeg() {
                 record.battles, record.frames);
     std::fflush(stdout);
     ++leg_;
+    // Every leg ends with a save, so a defeat costs at most one leg.
+    saveWanted_ = true;
+    savesBefore_ = Int(game_.player.SaveCount);
     attempts_ = 0;
     extraLevels_ = 0;
     legStartFrame_ = screen_.frameCount();

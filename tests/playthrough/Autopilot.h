@@ -53,6 +53,10 @@ private:
     bool onField() const;
     void countStates();
     void fieldFrame();
+    void startScreen();
+    void townScreen();
+    void fieldMenu();
+    bool needsInn();
     void battleMenu();
     void growthWheel();
     void doorPrompt();
@@ -84,7 +88,10 @@ private:
     MapCell beforeGoal_{-1, -1};
     int attempts_ = 0;
     int extraLevels_ = 0;
+    bool saveWanted_ = false;
+    int64_t savesBefore_ = 0;
     std::optional<TrainingSpot> spot_;
+    std::optional<MapCell> inn_;  // the inn the hurt hero walks to
 
     // Counting.
     std::string lastState_ = "MOVE";

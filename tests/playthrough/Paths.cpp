@@ -117,4 +117,23 @@ std::optional<TrainingSpot> FindTrainingSpot(const MapLayers& map, MapCell from)
     return std::nullopt;
 }
 
+std::optional<MapCell> FindNearestInn(const MapLayers& map, MapCell from) {
+    constexpr int kInnTerrain = 12;
+    std::vector<char> seen(kMapFileSize, 0);
+    std::deque<MapCell> queue{from};
+    seen[Index(from)] = 1;
+    while (!queue.empty()) {
+        const MapCell c = queue.front();
+        queue.pop_front();
+        for (const MapCell& move : kMoves) {
+            const MapCell to{c.x + move.x, c.y + move.y};
+            if (to.x < 0 || to.y < 0 || to.x >= kTerrainColumns || to.y >= kTerrainRows || seen[Index(to)]) continue;
+            seen[Index(to)] = 1;
+            if (map.terrainAt(to.x, to.y) == kInnTerrain) return to;
+            if (world::Walkable(map, to) && KindOf(map, to) == CellKind::Free) queue.push_back(to);
+        }
+    }
+    return std::nullopt;
+}
+
 }  // namespace zanbora::playthrough

@@ -41,4 +41,8 @@ struct TrainingSpot {
 };
 std::optional<TrainingSpot> FindTrainingSpot(const MapLayers& map, MapCell from);
 
+// The nearest inn square (a town's ladder) the hero can walk into from
+// `from`, or none.
+std::optional<MapCell> FindNearestInn(const MapLayers& map, MapCell from);
+
 }  // namespace zanbora::playthrough
