@@ -44,7 +44,15 @@ std::string Cp932ToUtf8(const std::string& bytes) {
 }
 
 bool Utf8ToCp932(const std::string& utf8, std::string& out) {
-    return Convert("CP932", "UTF-8", utf8, out, [](std::string&) {});
+    if (!Convert("CP932", "UTF-8", utf8, out, [](std::string&) {})) return false;
+    // The code page has look-alikes for some characters (〜 becomes ～), but
+    // "¥" and "‾" would come out as the plain "\" and "~": a path separator
+    // in a name. A character that was not plain ASCII must not become one.
+    const std::vector<std::string> before = Utf8Characters(utf8), after = Utf8Characters(Cp932ToUtf8(out));
+    if (before.size() != after.size()) return false;
+    for (size_t i = 0; i < before.size(); ++i)
+        if (before[i].size() > 1 && after[i].size() == 1) return false;
+    return true;
 }
 
 size_t Utf8Length(const std::string& utf8) {

@@ -55,6 +55,11 @@ TEST(HeroName, LookAlikesBecomeTheirCodePageForm) {
     EXPECT_EQ(NormaliseHeroName("−‖¢—"), "－∥￠―");
     EXPECT_EQ(NormaliseHeroName("マメ太郎"), "マメ太郎");
     EXPECT_EQ(NormaliseHeroName("𠮷"), "𠮷");
+    // The code page would write "¥" and "‾" as "\" and "~": those stay as
+    // typed and are refused, never turned into a path separator.
+    EXPECT_EQ(NormaliseHeroName("..¥..¥マメ"), "..¥..¥マメ");
+    EXPECT_EQ(NormaliseHeroName("マメ‾"), "マメ‾");
+    EXPECT_EQ(Reason("マメ¥"), "「¥」は名前に使えません。");
     const std::string once = NormaliseHeroName("〜マメ〜");
     EXPECT_EQ(NormaliseHeroName(once), once);
     std::string reason;

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "game/party/MascotScreen.h"
 #include "game/shell/Game.h"
 #include "platform/KeyCodes.h"
 
@@ -13,8 +14,10 @@ namespace {
 // The battle menu's entries and the growth wheel's stats, as the cursor
 // counts them.
 constexpr int kAttack = 0, kFlee = 3;
-// The field menu's row of "セーブ".
-constexpr int kSaveRow = 5;
+// The field menu's rows of the mascots and "セーブ".
+constexpr int kMascotRow = 1, kSaveRow = 5;
+// The mascot slots of the skull and of ROBO.
+constexpr size_t kSkullSlot = 0, kRoboSlot = 1;
 constexpr int kWheelHp = 0, kWheelSpeed = 1, kWheelDefence = 2, kWheelAttack = 3;
 // Six picks a level: a tough, hard-hitting hero who is not too slow.
 constexpr int kPickOrder[6] = {kWheelHp, kWheelAttack, kWheelDefence, kWheelHp, kWheelAttack, kWheelSpeed};
@@ -22,7 +25,7 @@ constexpr int kPickOrder[6] = {kWheelHp, kWheelAttack, kWheelDefence, kWheelHp, 
 // others does nothing.
 constexpr int kFirstFixedId = 899;
 // A leg that takes longer than this has lost its way.
-constexpr int kFramesPerLegLimit = 400000;
+constexpr int kFramesPerLegLimit = 250000;
 constexpr int kAttemptsLimit = 10;
 // The event code of the stone the keeper's task is about.
 constexpr int kStone = 17;
@@ -91,6 +94,7 @@ void Autopilot::onFrame() {
     if (screen_.shows("LEVEL UP!!")) return growthWheel();
     if (game_.GameState == "BATTLE2" && screen_.shows("こじ開ける")) return doorPrompt();
     if (screen_.shows("話を聞く。")) return townScreen();
+    if (onMascotScreen()) return mascotScreen();
     if (screen_.shows("ゲームの終了") && !screen_.shows("キャンセルします。")) return fieldMenu();
 
     // Anything else (a wipe, a battle scene, a fade) runs by itself; one
@@ -148,13 +152,42 @@ bool Autopilot::needsInn() {
 // The field menu: "セーブ" when a save is due, else the act key closes it.
 void Autopilot::fieldMenu() {
     if (saveWanted_ && game_.player.SaveCount > savesBefore_) saveWanted_ = false;
-    if (!saveWanted_) {
+    const bool mascotWanted = Int(game_.player.Progress[16]) != wantedMascot();
+    if (!saveWanted_ && !mascotWanted) {
         hands_.releaseAll();
         return hands_.tap(vk::Z);
     }
+    const int row = saveWanted_ ? kSaveRow : kMascotRow;
     const int cursor = Int(game_.field.Cursor);
-    if (cursor < kSaveRow) return hands_.holdOnly({vk::Down});
-    if (cursor > kSaveRow) return hands_.holdOnly({vk::Up});
+    if (cursor < row) return hands_.holdOnly({vk::Down});
+    if (cursor > row) return hands_.holdOnly({vk::Up});
+    hands_.releaseAll();
+    hands_.tap(vk::X);
+}
+
+// ROBO's laser every turn once he is won (the dragon rocks need it), else
+// the skull's healing; 0 is none. As Progress[16] counts: slot + 1.
+int Autopilot::wantedMascot() const {
+    const auto& owned = game_.player.MascotOwned;
+    if (owned[kRoboSlot] != 0) return kRoboSlot + 1;
+    if (owned[kSkullSlot] != 0) return kSkullSlot + 1;
+    return 0;
+}
+
+// The mascot screen tells of the slot under its cursor in one of its lines.
+bool Autopilot::onMascotScreen() const {
+    if (screen_.shows("マスコットをはずす")) return true;
+    for (const MascotLabels& labels : MascotLabelTable())
+        if (screen_.shows(labels.owned[0]) || screen_.shows(labels.missing[0])) return true;
+    return false;
+}
+
+void Autopilot::mascotScreen() {
+    const int wanted = wantedMascot();
+    const int slot = wanted == 0 ? kMascotSlots : wanted - 1;
+    const int cursor = Int(game_.field.Cursor);
+    if (cursor < slot) return hands_.holdOnly({vk::Right});
+    if (cursor > slot) return hands_.holdOnly({vk::Left});
     hands_.releaseAll();
     hands_.tap(vk::X);
 }
@@ -207,7 +240,7 @@ void Autopilot::fieldFrame() {
         hands_.releaseAll();
         return;
     }
-    if (saveWanted_) {
+    if (saveWanted_ || Int(game_.player.Progress[16]) != wantedMascot()) {
         hands_.releaseAll();
         return hands_.tap(vk::X);
     }

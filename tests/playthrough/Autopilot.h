@@ -56,6 +56,9 @@ private:
     void startScreen();
     void townScreen();
     void fieldMenu();
+    int wantedMascot() const;
+    bool onMascotScreen() const;
+    void mascotScreen();
     bool needsInn();
     void battleMenu();
     void growthWheel();

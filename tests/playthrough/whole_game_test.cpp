@@ -14,8 +14,11 @@ namespace {
 TEST(Playthrough, MainRouteBenchmark) {
     PlaythroughRun run("main-route", SeedFromEnvironment(20261209));
     const RunSummary summary = run.play(world::MainRoute().size());
-    // Out of the training hall and onto the first island at least.
-    ASSERT_GE(summary.legs.size(), 5u) << summary.outcome;
+    // The bot does not finish the game yet: it gets past ROBO and its laser
+    // on the dragon rocks, the grates and cages, and the second ROBO, but not
+    // the masked brother before the first seal. Falling back from there
+    // means something broke on the way.
+    ASSERT_GE(summary.legs.size(), 40u) << summary.outcome;
     std::ifstream file(run.reportPath);
     std::stringstream report;
     report << file.rdbuf();
