@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "game/battle/FixedOpponents.h"
 #include "game/party/MascotScreen.h"
 #include "game/shell/Game.h"
 #include "platform/KeyCodes.h"
@@ -138,15 +139,23 @@ void Autopilot::townScreen() {
 
 // Below half his HP the hero walks to the nearest town for a night at the
 // inn, when he can pay and a town is in reach; it is forgotten once he is
-// well again.
+// well again. Before a save (a defeat comes back to it) and before a boss he
+// wants nearly all his HP.
 bool Autopilot::needsInn() {
     const Player& hero = game_.player;
     if (hero.Hp >= hero.MaxHp) inn_.reset();
     if (inn_) return true;
     const int price = Int((hero.MaxHp - hero.Hp) / 10) + Int((hero.MaxMp - hero.Mp) / 10);
-    if (hero.Hp >= 0.5 * hero.MaxHp || hero.Money < price) return false;
+    const double share = saveWanted_ || bossAhead() ? 0.9 : 0.5;
+    if (hero.Hp >= share * hero.MaxHp || hero.Money < price) return false;
     inn_ = FindNearestInn(game_.map, foot());
     return inn_.has_value();
+}
+
+bool Autopilot::bossAhead() const {
+    if (leg_ >= route_.size()) return false;
+    const MapCell goal = route_[leg_].goal;
+    return IsFixedOpponentEvent(game_.map.eventAt(goal.x, goal.y), goal.y);
 }
 
 // The field menu: "セーブ" when a save is due, else the act key closes it.
@@ -240,11 +249,11 @@ void Autopilot::fieldFrame() {
         hands_.releaseAll();
         return;
     }
+    if (needsInn()) return walkTowards(*inn_, true);
     if (saveWanted_ || Int(game_.player.Progress[16]) != wantedMascot()) {
         hands_.releaseAll();
         return hands_.tap(vk::X);
     }
-    if (needsInn()) return walkTowards(*inn_, true);
     const world::Leg& leg = route_[leg_];
     if (game_.player.Level < leg.level + extraLevels_) return train();
     spot_.reset();

@@ -60,6 +60,7 @@ private:
     bool onMascotScreen() const;
     void mascotScreen();
     bool needsInn();
+    bool bossAhead() const;
     void battleMenu();
     void growthWheel();
     void doorPrompt();
