@@ -8,6 +8,8 @@
 #include "game/party/JobTables.h"
 #include "game/party/NameFile.h"
 #include "game/party/SaveFile.h"
+#include "game/party/SaveFormat.h"
+#include "game/field/WarpTable.h"
 #include "game/party/StartScreen.h"
 #include "game/shell/DisplayMode.h"
 #include "game/shell/Game.h"
@@ -19,6 +21,21 @@ namespace zanbora {
 
 namespace {
 
+// Where the two seal keepers stand.
+constexpr MapCell kFirstSealKeeper{9, 338}, kSecondSealKeeper{90, 358};
+
+// The event layer as the world was made: the item list on an empty map.
+// Without it the game cannot go on.
+void ReadWorldEvents(Game& game, MapLayers& world) {
+    std::fill(world.events.begin(), world.events.end(), int16_t(0));
+    const std::string items = ResolveGamePath(game.AppDir, "\\items.lst");
+    if (!ApplyItemList(items, world)) {
+        game.platform.messageBox("アイテムファイル " + items + " が読めません。\nゲームを再インストールしてください。",
+                                 "ザンボラ戦記", MessageBoxKind::Ok);
+        EndProgram(game, 2);
+    }
+}
+
 // A hero with no save: the new-hero values, the map as it was made, and the
 // item list on it. A hero beaten before ever saving begins again this way.
 void StartNewHero(Game& game) {
@@ -28,13 +45,27 @@ void StartNewHero(Game& game) {
     SetNewHeroDefaults(game.player);
     game.player.Name = name;
     game.player.PlayClock = clock;
-    std::fill(game.map.events.begin(), game.map.events.end(), int16_t(0));
-    const std::string items = ResolveGamePath(game.AppDir, "\\items.lst");
-    if (!ApplyItemList(items, game.map)) {
-        game.platform.messageBox("アイテムファイル " + items + " が読めません。\nゲームを再インストールしてください。",
-                                 "ザンボラ戦記", MessageBoxKind::Ok);
-        EndProgram(game, 2);
-    }
+    ReadWorldEvents(game, game.map);
+}
+
+// A save holds the event layer only inside its block of the map; outside it
+// (the dark pit, the first seal keeper, the last boss's throne...) the
+// world is as it was made, whether the game was just started or reloads
+// after a defeat.
+void RestoreUnsavedEvents(Game& game) {
+    MapLayers world;
+    ReadWorldEvents(game, world);
+    for (int y = 0; y < kEventRows; ++y)
+        for (int x = 0; x < kEventColumns; ++x) {
+            const bool saved = x >= kSaveMapLeft && x <= kSaveMapRight && y >= kSaveMapTop && y <= kSaveMapBottom;
+            if (!saved) game.map.setEvent(x, y, world.eventAt(x, y));
+        }
+    // The first seal keeper stands outside the block: once he has done his
+    // part (a seal counted while the second keeper, inside it, still waits,
+    // or both seals counted) he stays gone, or he would count twice.
+    const auto& seals = game.player.Progress[17];
+    if (seals >= 2 || (seals >= 1 && game.map.eventAt(kSecondSealKeeper.x, kSecondSealKeeper.y) != 0))
+        game.map.setEvent(kFirstSealKeeper.x, kFirstSealKeeper.y, 0);
 }
 
 // Reads the save into the hero and the map; a damaged save ends the program
@@ -42,7 +73,7 @@ void StartNewHero(Game& game) {
 void LoadHero(Game& game) {
     std::string problem;
     switch (ReadSaveFile(game, game.player.Name, problem)) {
-        case SaveReadResult::Loaded: return;
+        case SaveReadResult::Loaded: return RestoreUnsavedEvents(game);
         case SaveReadResult::Missing: return StartNewHero(game);
         case SaveReadResult::Damaged: break;
     }

@@ -2,10 +2,12 @@
 // clicks; what it draws, what it starts, what it refuses and deletes.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <sstream>
+#include <vector>
 
 #include "game/party/SaveFile.h"
 #include "game/party/SaveFormat.h"
@@ -446,4 +448,36 @@ TEST(StartScreen, ALongListScrollsToKeepTheChosenSaveInSight) {
         .check([&] { EXPECT_EQ(game.start.Text1, "hero0"); })
         .quit();
     EXPECT_EQ(t.run(), 0);
+}
+
+// The save holds the event layer inside its block only: the dark pit, the
+// first seal keeper and the last boss stand outside it, and a game started
+// from a save must still find them (else it could never be finished).
+TEST(Loading, OutsideTheSavedBlockTheWorldIsAsMade) {
+    TestGame t(true);
+    Game& game = *t.game;
+    std::ifstream items(t.dir.path() + "/items.lst");
+    std::vector<std::array<int, 3>> outside;
+    int x = 0, y = 0, code = 0;
+    char comma = 0;
+    while (items >> x >> comma >> y >> comma >> code)
+        if (x < kSaveMapLeft || x > kSaveMapRight || y < kSaveMapTop || y > kSaveMapBottom) outside.push_back({x, y, code});
+    ASSERT_FALSE(outside.empty()) << "the world has events outside the saved block";
+    WriteHero(t, "マメ太郎", 30, 400, 90, "町民");
+    game.start.Text1 = game.player.Name = "マメ太郎";
+    game.GameState = "load";
+    PPPN(game);
+    EXPECT_EQ(game.player.Level, 30);
+    EXPECT_EQ(game.map.eventAt(40, 40), 33) << "the saved block is the save's";
+    for (const auto& [ex, ey, ecode] : outside) EXPECT_EQ(game.map.eventAt(ex, ey), ecode) << ex << ", " << ey;
+
+    // A hero who has met the first seal keeper (one seal counted while the
+    // second keeper still waits) does not meet him again after a load.
+    game.player.Progress[17] = 1;
+    game.map.setEvent(90, 358, 1);
+    ASSERT_TRUE(WriteSave(game));
+    game.GameState = "load";
+    PPPN(game);
+    EXPECT_EQ(game.map.eventAt(9, 338), 0);
+    EXPECT_EQ(game.map.eventAt(90, 358), 1);
 }

@@ -25,6 +25,9 @@ constexpr int kPickOrder[6] = {kWheelHp, kWheelAttack, kWheelDefence, kWheelHp, 
 // Opponents met at random have ids below the dragon rock's; flight from the
 // others does nothing.
 constexpr int kFirstFixedId = 899;
+// Every this many legs the bot saves, ends the program and plays on in a
+// freshly started one from the save.
+constexpr size_t kRestartEvery = 10;
 // A leg that takes longer than this has lost its way.
 constexpr int kFramesPerLegLimit = 250000;
 constexpr int kAttemptsLimit = 10;
@@ -39,19 +42,19 @@ constexpr const char* kHeroName = "ボット豆";
 }  // namespace
 
 Autopilot::Autopilot(Game& game, ScreenReader& screen, std::vector<world::Leg> route, size_t legCount)
-    : game_(game), screen_(screen), hands_(screen), route_(std::move(route)),
+    : game_(&game), screen_(screen), hands_(screen), route_(std::move(route)),
       legCount_(std::min(legCount, route_.size())), legStartTicks_(screen.ticks()), legStartWall_(std::chrono::steady_clock::now()),
       trace_(std::getenv("ZANBORA_BOT_TRACE") != nullptr) {}
 
 MapCell Autopilot::foot() const {
-    return {int(Int(game_.player.HeroX + 0.5)), int(Int(game_.player.HeroY + 0.9))};
+    return {int(Int(game_->player.HeroX + 0.5)), int(Int(game_->player.HeroY + 0.9))};
 }
 
 // A field frame shows the map and nothing but the status panel, whose lines
 // start with the hero's name and tell his job.
 bool Autopilot::onField() const {
     const auto& lines = screen_.shownTexts();
-    if (game_.GameState != "MOVE" || lines.empty() || lines.size() > 12 || lines.front() != game_.player.Name)
+    if (game_->GameState != "MOVE" || lines.empty() || lines.size() > 12 || lines.front() != game_->player.Name)
         return false;
     for (const std::string& line : lines)
         if (line.rfind("職 ", 0) == 0) return true;
@@ -59,12 +62,12 @@ bool Autopilot::onField() const {
 }
 
 void Autopilot::countStates() {
-    const std::string& state = game_.GameState;
+    const std::string& state = game_->GameState;
     if (state == "BATTLE" && lastState_ != "BATTLE") {
         ++battles_;
         defeatSeen_ = false;
     }
-    if (state == "BATTLE" && game_.player.Hp <= 0 && !defeatSeen_) {
+    if (state == "BATTLE" && game_->player.Hp <= 0 && !defeatSeen_) {
         ++defeats_;
         defeatSeen_ = true;
         ++extraLevels_;  // the game goes on from the last save: come back stronger
@@ -77,23 +80,23 @@ void Autopilot::onFrame() {
     countStates();
     if (trace_ && screen_.frameCount() % 500 == 0) {
         std::printf("  frame %d: %s at (%d, %d), level %lld, HP %lld/%lld, texts:", screen_.frameCount(),
-                    game_.GameState.c_str(), foot().x, foot().y, (long long)Int(game_.player.Level),
-                    (long long)Int(game_.player.Hp), (long long)Int(game_.player.MaxHp));
+                    game_->GameState.c_str(), foot().x, foot().y, (long long)Int(game_->player.Level),
+                    (long long)Int(game_->player.Hp), (long long)Int(game_->player.MaxHp));
         for (const std::string& line : screen_.shownTexts()) std::printf(" [%s]", line.c_str());
         std::printf("\n");
         std::fflush(stdout);
     }
     if (finished_ || !stuck_.empty()) return;
     if (screen_.frameCount() - legStartFrame_ > kFramesPerLegLimit) return giveUp("the leg takes too long");
-    if (game_.start.visible) return startScreen();
+    if (game_->start.visible) return startScreen();
     if (onField()) {
         otherFrames_ = 0;
         return fieldFrame();
     }
     sawOtherScreen_ = true;
-    if (game_.GameState == "BATTLE" && screen_.shows("通常攻撃")) return battleMenu();
+    if (game_->GameState == "BATTLE" && screen_.shows("通常攻撃")) return battleMenu();
     if (screen_.shows("LEVEL UP!!")) return growthWheel();
-    if (game_.GameState == "BATTLE2" && screen_.shows("こじ開ける")) return doorPrompt();
+    if (game_->GameState == "BATTLE2" && screen_.shows("こじ開ける")) return doorPrompt();
     if (screen_.shows("話を聞く。")) return townScreen();
     if (onMascotScreen()) return mascotScreen();
     if (screen_.shows("ゲームの終了") && !screen_.shows("キャンセルします。")) return fieldMenu();
@@ -116,7 +119,7 @@ void Autopilot::onWait() {
 // The start screen: the name box holds the last hero's name (or a default);
 // the bot empties it, types its hero's name and starts with Enter.
 void Autopilot::startScreen() {
-    const std::string& box = game_.start.Text1;
+    const std::string& box = game_->start.Text1;
     if (box == kHeroName) return hands_.tap(vk::Enter);
     if (!box.empty()) return hands_.tap(vk::Backspace);
     screen_.textAt(screen_.ticks(), kHeroName);
@@ -125,11 +128,11 @@ void Autopilot::startScreen() {
 // A town: a night at the inn when the hero is hurt and can pay, then the act
 // key climbs back up the ladder.
 void Autopilot::townScreen() {
-    const Player& hero = game_.player;
+    const Player& hero = game_->player;
     const bool hurt = hero.Hp < hero.MaxHp || hero.Mp < hero.MaxMp;
     const bool canPay = hero.Money >= (Int((hero.MaxHp - hero.Hp) / 10) + Int((hero.MaxMp - hero.Mp) / 10));
     if (hurt && canPay) {
-        if (Int(game_.field.Cursor) > 0) return hands_.holdOnly({vk::Up});
+        if (Int(game_->field.Cursor) > 0) return hands_.holdOnly({vk::Up});
         hands_.releaseAll();
         return hands_.tap(vk::X);
     }
@@ -142,42 +145,62 @@ void Autopilot::townScreen() {
 // well again. Before a save (a defeat comes back to it) and before a boss he
 // wants nearly all his HP.
 bool Autopilot::needsInn() {
-    const Player& hero = game_.player;
+    const Player& hero = game_->player;
     if (hero.Hp >= hero.MaxHp) inn_.reset();
     if (inn_) return true;
     const int price = Int((hero.MaxHp - hero.Hp) / 10) + Int((hero.MaxMp - hero.Mp) / 10);
     const double share = saveWanted_ || bossAhead() ? 0.9 : 0.5;
     if (hero.Hp >= share * hero.MaxHp || hero.Money < price) return false;
-    inn_ = FindNearestInn(game_.map, foot());
+    inn_ = FindNearestInn(game_->map, foot());
     return inn_.has_value();
 }
 
 bool Autopilot::bossAhead() const {
     if (leg_ >= route_.size()) return false;
     const MapCell goal = route_[leg_].goal;
-    return IsFixedOpponentEvent(game_.map.eventAt(goal.x, goal.y), goal.y);
+    return IsFixedOpponentEvent(game_->map.eventAt(goal.x, goal.y), goal.y);
 }
 
 // The field menu: "セーブ" when a save is due, else the act key closes it.
 void Autopilot::fieldMenu() {
-    if (saveWanted_ && game_.player.SaveCount > savesBefore_) saveWanted_ = false;
-    const bool mascotWanted = Int(game_.player.Progress[16]) != wantedMascot();
+    if (saveWanted_ && game_->player.SaveCount > savesBefore_) {
+        saveWanted_ = false;
+        if (restartDue_) {
+            restartDue_ = false;
+            restartWanted_ = true;
+            return hands_.releaseAll();
+        }
+    }
+    const bool mascotWanted = Int(game_->player.Progress[16]) != wantedMascot();
     if (!saveWanted_ && !mascotWanted) {
         hands_.releaseAll();
         return hands_.tap(vk::Z);
     }
     const int row = saveWanted_ ? kSaveRow : kMascotRow;
-    const int cursor = Int(game_.field.Cursor);
+    const int cursor = Int(game_->field.Cursor);
     if (cursor < row) return hands_.holdOnly({vk::Down});
     if (cursor > row) return hands_.holdOnly({vk::Up});
     hands_.releaseAll();
     hands_.tap(vk::X);
 }
 
+void Autopilot::playOn(Game& game) {
+    game_ = &game;
+    hands_.releaseAll();
+    restartWanted_ = false;
+    plan_.clear();
+    planPos_ = 0;
+    planGoal_ = planFrom_ = lastFoot_ = {-1, -1};
+    steppingIntoGoal_ = sawOtherScreen_ = false;
+    spot_.reset();
+    inn_.reset();
+    lastState_ = "MOVE";
+}
+
 // ROBO's laser every turn once he is won (the dragon rocks need it), else
 // the skull's healing; 0 is none. As Progress[16] counts: slot + 1.
 int Autopilot::wantedMascot() const {
-    const auto& owned = game_.player.MascotOwned;
+    const auto& owned = game_->player.MascotOwned;
     if (owned[kRoboSlot] != 0) return kRoboSlot + 1;
     if (owned[kSkullSlot] != 0) return kSkullSlot + 1;
     return 0;
@@ -194,7 +217,7 @@ bool Autopilot::onMascotScreen() const {
 void Autopilot::mascotScreen() {
     const int wanted = wantedMascot();
     const int slot = wanted == 0 ? kMascotSlots : wanted - 1;
-    const int cursor = Int(game_.field.Cursor);
+    const int cursor = Int(game_->field.Cursor);
     if (cursor < slot) return hands_.holdOnly({vk::Right});
     if (cursor > slot) return hands_.holdOnly({vk::Left});
     hands_.releaseAll();
@@ -202,11 +225,11 @@ void Autopilot::mascotScreen() {
 }
 
 void Autopilot::battleMenu() {
-    const Player& hero = game_.player;
-    const Monster& monster = game_.monster;
+    const Player& hero = game_->player;
+    const Monster& monster = game_->monster;
     int target = kAttack;
     if (hero.Hp < 0.5 * hero.MaxHp && monster.Id < kFirstFixedId) target = kFlee;
-    const int cursor = Int(game_.field.Cursor);
+    const int cursor = Int(game_->field.Cursor);
     if (cursor < target) return hands_.holdOnly({vk::Down});
     if (cursor > target) return hands_.holdOnly({vk::Up});
     hands_.releaseAll();
@@ -214,16 +237,16 @@ void Autopilot::battleMenu() {
 }
 
 void Autopilot::growthWheel() {
-    const int picksLeft = Int(game_.battle.GrowthPicks);
+    const int picksLeft = Int(game_->battle.GrowthPicks);
     const int target = kPickOrder[(6 - picksLeft + 6) % 6];
-    if (Int(game_.field.Cursor) != target) return hands_.holdOnly({vk::Left});
+    if (Int(game_->field.Cursor) != target) return hands_.holdOnly({vk::Left});
     hands_.releaseAll();
     hands_.tap(vk::X);
 }
 
 void Autopilot::doorPrompt() {
-    const int target = game_.player.Level > game_.monster.Attack ? 0 : 1;
-    const int cursor = Int(game_.field.Cursor);
+    const int target = game_->player.Level > game_->monster.Attack ? 0 : 1;
+    const int cursor = Int(game_->field.Cursor);
     if (cursor < target) return hands_.holdOnly({vk::Down});
     if (cursor > target) return hands_.holdOnly({vk::Up});
     hands_.releaseAll();
@@ -234,7 +257,7 @@ void Autopilot::fieldFrame() {
     const MapCell here = foot();
     if (trace_ && !(here == lastFoot_))
         std::printf("  frame %d: (%d, %d) event %d\n", screen_.frameCount(), here.x, here.y,
-                    game_.map.eventAt(here.x, here.y));
+                    game_->map.eventAt(here.x, here.y));
     framesOnCell_ = here == lastFoot_ ? framesOnCell_ + 1 : 0;
     lastFoot_ = here;
     // The step into the goal is over once the hero left his cell or the
@@ -250,12 +273,12 @@ void Autopilot::fieldFrame() {
         return;
     }
     if (needsInn()) return walkTowards(*inn_, true);
-    if (saveWanted_ || Int(game_.player.Progress[16]) != wantedMascot()) {
+    if (saveWanted_ || Int(game_->player.Progress[16]) != wantedMascot()) {
         hands_.releaseAll();
         return hands_.tap(vk::X);
     }
     const world::Leg& leg = route_[leg_];
-    if (game_.player.Level < leg.level + extraLevels_) return train();
+    if (game_->player.Level < leg.level + extraLevels_) return train();
     spot_.reset();
     if (leg.step == world::Step::KickStone) return kickStone(leg.goal);
     walkTowards(leg.goal, true);
@@ -267,7 +290,7 @@ void Autopilot::fieldFrame() {
 void Autopilot::kickStone(MapCell goal) {
     int stone = -1;
     for (int x = 0; x < kEventColumns; ++x)
-        if (game_.map.eventAt(x, goal.y) == kStone) stone = x;
+        if (game_->map.eventAt(x, goal.y) == kStone) stone = x;
     if (stone < 0) return giveUp("no stone lies in row " + std::to_string(goal.y));
     if (stone == goal.x) return closeLeg();
     const int direction = goal.x > stone ? 2 : 0;
@@ -275,7 +298,7 @@ void Autopilot::kickStone(MapCell goal) {
     const int facing = direction == 2 ? 1 : 3;
     const MapCell here = foot();
     const MapCell onStone{stone, goal.y}, behind{stone - step, goal.y};
-    if (here == onStone && game_.field.Facing == facing) {
+    if (here == onStone && game_->field.Facing == facing) {
         hands_.releaseAll();
         if (screen_.frameCount() - lastKickFrame_ > 3) {
             hands_.tap(vk::Z);
@@ -295,7 +318,7 @@ void Autopilot::walkTowards(MapCell target, bool enterTarget, const std::vector<
     const MapCell expected = planPos_ == 0 ? planFrom_ : plan_[planPos_ - 1].arrive;
     if (!(planGoal_ == target) || planPos_ >= plan_.size() || !(here == expected) || framesOnCell_ > 40) {
         framesOnCell_ = 0;
-        auto path = FindPath(game_.map, here, target, avoid);
+        auto path = FindPath(game_->map, here, target, avoid);
         if (!path) {
             ++attempts_;
             if (attempts_ > kAttemptsLimit) giveUp("no way from (" + std::to_string(here.x) + ", " +
@@ -322,7 +345,7 @@ void Autopilot::walkTowards(MapCell target, bool enterTarget, const std::vector<
 void Autopilot::train() {
     const MapCell here = foot();
     if (!spot_) {
-        spot_ = FindTrainingSpot(game_.map, here);
+        spot_ = FindTrainingSpot(game_->map, here);
         if (!spot_) return giveUp("no ground for training near (" + std::to_string(here.x) + ", " +
                                   std::to_string(here.y) + ")");
     }
@@ -336,7 +359,7 @@ void Autopilot::train() {
 void Autopilot::legEntered() {
     if (leg_ + 1 >= legCount_ || leg_ + 1 >= route_.size()) return closeLeg();
     const world::Leg& next = route_[leg_ + 1];
-    if (next.step == world::Step::KickStone || FindPath(game_.map, foot(), next.goal)) return closeLeg();
+    if (next.step == world::Step::KickStone || FindPath(game_->map, foot(), next.goal)) return closeLeg();
     ++attempts_;
     if (attempts_ % 2 == 0) ++extraLevels_;
     if (attempts_ > kAttemptsLimit) giveUp("the way on stays shut after " + std::string(route_[leg_].what));
@@ -345,7 +368,7 @@ void Autopilot::legEntered() {
 LegRecord Autopilot::currentLeg() const {
     LegRecord record;
     record.what = leg_ < route_.size() ? route_[leg_].what : "";
-    record.level = Int(game_.player.Level);
+    record.level = Int(game_->player.Level);
     record.battles = battles_ - legStartBattles_;
     record.defeats = defeats_ - legStartDefeats_;
     record.frames = screen_.frameCount() - legStartFrame_;
@@ -365,7 +388,8 @@ void Autopilot::closeLeg() {
     ++leg_;
     // Every leg ends with a save, so a defeat costs at most one leg.
     saveWanted_ = true;
-    savesBefore_ = Int(game_.player.SaveCount);
+    savesBefore_ = Int(game_->player.SaveCount);
+    if (leg_ % kRestartEvery == 0) restartDue_ = true;
     attempts_ = 0;
     extraLevels_ = 0;
     legStartFrame_ = screen_.frameCount();

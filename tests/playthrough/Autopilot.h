@@ -37,6 +37,12 @@ public:
     void onFrame();
     void onWait();
 
+    // True once a save the bot wants to come back to is written: the run
+    // then ends the program and starts a fresh one on the same folder.
+    bool restartWanted() const { return restartWanted_; }
+    // Goes on playing in a freshly started game (after restartWanted).
+    void playOn(Game& game);
+
     bool finished() const { return finished_; }
     // Why the bot gave up, or "" while it has not.
     const std::string& stuck() const { return stuck_; }
@@ -73,7 +79,7 @@ private:
     void closeLeg();
     void giveUp(const std::string& why);
 
-    Game& game_;
+    Game* game_;
     ScreenReader& screen_;
     KeyHands hands_;
     std::vector<world::Leg> route_;
@@ -93,6 +99,8 @@ private:
     int attempts_ = 0;
     int extraLevels_ = 0;
     bool saveWanted_ = false;
+    bool restartWanted_ = false;
+    bool restartDue_ = false;  // the next save is one to come back to
     int64_t savesBefore_ = 0;
     std::optional<TrainingSpot> spot_;
     std::optional<MapCell> inn_;  // the inn the hurt hero walks to

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <limits>
 
+#include "game/party/SaveFormat.h"
 #include "game/shell/Shutdown.h"
 #include "game/shell/Startup.h"
 #include "platform/PngWriter.h"
@@ -74,23 +75,59 @@ PlaythroughRun::PlaythroughRun(const std::string& name, uint32_t seedValue)
 
 PlaythroughRun::~PlaythroughRun() = default;
 
+namespace {
+
+// The save's bytes as the game in memory would write them now.
+std::string SaveBytesOf(const Game& game) {
+    std::string bytes, problem;
+    if (!SaveFileBytes(game.player, game.map, bytes, problem)) return "(no save: " + problem + ")";
+    return bytes;
+}
+
+}  // namespace
+
 RunSummary PlaythroughRun::play(size_t legCount) {
     std::printf("playthrough %s: seed %u (replay with ZANBORA_SEED=%u)\n", fs::path(folder).filename().c_str(),
                 unsigned(seed), unsigned(seed));
     bot = std::make_unique<Autopilot>(*game, screen, world::MainRoute(), legCount);
     bool quitSent = false;
+    // What the save held when the program was ended, to compare with the
+    // game the next start loads from it.
+    std::string savedBytes;
+    bool checkPending = false, startSeen = false;
     screen.autopilot = [&](HeadlessPlatform&) {
+        if (checkPending) {
+            startSeen = startSeen || game->start.visible;
+            if (startSeen && !game->start.visible && game->GameState == "MOVE") {
+                checkPending = false;
+                if (SaveBytesOf(*game) != savedBytes)
+                    reloadProblems.push_back("the game loaded after leg " + std::to_string(bot->legIndex()) +
+                                             " is not the one saved");
+            }
+        }
         bot->onFrame();
-        if (!quitSent && (bot->finished() || !bot->stuck().empty())) {
+        if (!quitSent && (bot->finished() || !bot->stuck().empty() || bot->restartWanted())) {
             quitSent = true;
+            if (bot->restartWanted()) savedBytes = SaveBytesOf(*game);
             screen.eventAt(screen.ticks(), {PlatformEvent::Kind::Quit, 0});
         }
     };
     screen.onWait = [&](HeadlessPlatform&) { bot->onWait(); };
-    try {
-        Form_Load(*game);
-    } catch (const ProgramEnd& end) {
-        exitStatus = quitSent ? -1 : end.status;
+    for (;;) {
+        try {
+            Form_Load(*game);
+        } catch (const ProgramEnd& end) {
+            exitStatus = quitSent ? -1 : end.status;
+        }
+        if (!bot->restartWanted()) break;
+        // A player who saved, quit and starts the game again.
+        ++restarts;
+        std::printf("  the program ends after the save of leg %zu and starts again\n", bot->legIndex());
+        game = std::make_unique<Game>(screen, folder);
+        bot->playOn(*game);
+        quitSent = false;
+        checkPending = true;
+        startSeen = false;
     }
     screen.autopilot = nullptr;
     screen.onWait = nullptr;

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "Autopilot.h"
 #include "RunReport.h"
@@ -33,6 +34,8 @@ struct PlaythroughRun {
     std::unique_ptr<Game> game;
     std::unique_ptr<Autopilot> bot;
     int exitStatus = -1;  // the program's end status; -1 when the bot stopped it
+    int restarts = 0;     // times the program was ended after a save and started again
+    std::vector<std::string> reloadProblems;  // a loaded game that differed from its save
 };
 
 }  // namespace zanbora::playthrough

@@ -28,6 +28,10 @@ TEST(Playthrough, MainRouteBenchmark) {
         EXPECT_GT(leg.frames, 0) << leg.what;
     }
     EXPECT_NE(report.str().find("outcome: " + summary.outcome), std::string::npos);
+    // Saved, ended and started again every ten legs: the loaded game is the
+    // saved one, and the bot played on from it.
+    EXPECT_GE(run.restarts, 3);
+    EXPECT_TRUE(run.reloadProblems.empty()) << run.reloadProblems.front();
 }
 
 }  // namespace
