@@ -21,13 +21,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string Slurp(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
 void MakeHero(Game& game, const std::string& name, double level, int mapValue) {
     game.player.Name = name;
     game.player.Level = level;
@@ -55,7 +48,7 @@ TEST(SaveFile, ASaveCountsItselfFoldsThePlayTimeInAndReadsBack) {
     EXPECT_EQ(game.player.PlayClock, game.now());
     const std::string path = t.dir.path() + "/saves/マメ太郎";
     ASSERT_TRUE(fs::is_regular_file(path));
-    EXPECT_EQ(Slurp(path).substr(0, 5), " 4 \r\n");
+    EXPECT_EQ(zanbora::testing::ReadWholeFile(path).substr(0, 5), " 4 \r\n");
     EXPECT_EQ(std::distance(fs::directory_iterator(t.dir.path() + "/saves"), fs::directory_iterator()), 1);
 
     TestGame other(false);
@@ -89,7 +82,7 @@ TEST(SaveFile, ASaveThatCannotBeWrittenSaysSoAndKeepsTheOldSave) {
     MakeHero(game, "マメ次郎", 7, 3);
     ASSERT_TRUE(WriteSave(game));
     const std::string path = t.dir.path() + "/saves/マメ次郎";
-    const std::string before = Slurp(path);
+    const std::string before = zanbora::testing::ReadWholeFile(path);
 
     game.player.Level = 8;
     rlimit old{};
@@ -103,7 +96,7 @@ TEST(SaveFile, ASaveThatCannotBeWrittenSaysSoAndKeepsTheOldSave) {
     std::signal(SIGXFSZ, oldHandler);
 
     EXPECT_FALSE(written);
-    EXPECT_EQ(Slurp(path), before);
+    EXPECT_EQ(zanbora::testing::ReadWholeFile(path), before);
     EXPECT_EQ(game.player.SaveCount, 1) << "the failed save is not counted";
     ASSERT_EQ(t.platform.messageBoxes.size(), 1u);
     EXPECT_NE(t.platform.messageBoxes[0].find("セーブできませんでした。"), std::string::npos);
@@ -118,7 +111,7 @@ TEST(SaveFile, ASaveFolderThatIsNotAFolderIsReportedNotWrittenThrough) {
     MakeHero(*t.game, "マメ三郎", 2, 0);
     EXPECT_FALSE(WriteSave(*t.game));
     ASSERT_EQ(t.platform.messageBoxes.size(), 1u);
-    EXPECT_EQ(Slurp(t.dir.path() + "/saves"), "a file where the folder should be");
+    EXPECT_EQ(zanbora::testing::ReadWholeFile(t.dir.path() + "/saves"), "a file where the folder should be");
 }
 
 // A child saves two heroes in turn without end and is killed at a random
@@ -149,7 +142,7 @@ TEST(SaveFile, KillingTheGameWhileItSavesNeverLeavesADamagedSave) {
         Player hero;
         MapLayers map;
         std::string problem;
-        ASSERT_TRUE(ParseSave(Slurp(t.dir.path() + "/saves/不死身"), hero, map, problem))
+        ASSERT_TRUE(ParseSave(zanbora::testing::ReadWholeFile(t.dir.path() + "/saves/不死身"), hero, map, problem))
             << "round " << round << ": " << problem;
         const int cell = map.eventAt(50, 300);
         ASSERT_TRUE((hero.Level == 5 && cell == 1) || (hero.Level == 9 && cell == 2)) << "round " << round;

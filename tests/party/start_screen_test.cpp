@@ -23,13 +23,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string Slurp(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
 // One step per presented frame; each step schedules its events for the next wait.
 class Script {
 public:
@@ -193,7 +186,7 @@ TEST(StartScreen, TypingPickingDeletingAndStartingWithTheKeyboard) {
     EXPECT_EQ(game.player.Attack, 33.5);
     EXPECT_EQ(game.map.eventAt(40, 40), 33);
     EXPECT_EQ(game.map.eventAt(80, 475), 25);
-    EXPECT_EQ(Slurp(t.dir.path() + "/name.ini"), "\x83\x7d\x83\x81\x91\xbe\x98\x59\r\n1\r\n");
+    EXPECT_EQ(zanbora::testing::ReadWholeFile(t.dir.path() + "/name.ini"), "\x83\x7d\x83\x81\x91\xbe\x98\x59\r\n1\r\n");
 }
 
 TEST(StartScreen, EnterInTheNameBoxStartsANewHeroWithTheItemList) {
@@ -268,7 +261,7 @@ TEST(StartScreen, TheMouseWorksEveryControl) {
     EXPECT_EQ(t.run(), 0);
     EXPECT_EQ(game.player.Level, 12);
     EXPECT_EQ(game.clock.DrawSkip, 10);
-    EXPECT_EQ(Slurp(t.dir.path() + "/name.ini"), "\x83\x7d\x83\x81\x91\xbe\x98\x59\r\n10\r\n");
+    EXPECT_EQ(zanbora::testing::ReadWholeFile(t.dir.path() + "/name.ini"), "\x83\x7d\x83\x81\x91\xbe\x98\x59\r\n10\r\n");
 }
 
 TEST(StartScreen, AClickInTheNameBoxPutsTheCaretThere) {
@@ -356,7 +349,7 @@ TEST(StartScreen, DeletingNeverReachesOutsideTheSaves) {
         .quit();
     EXPECT_EQ(t.run(), 0);
     EXPECT_TRUE(t.platform.messageBoxes.empty());
-    EXPECT_EQ(Slurp(t.dir.path() + "/keep"), "keep me");
+    EXPECT_EQ(zanbora::testing::ReadWholeFile(t.dir.path() + "/keep"), "keep me");
 }
 
 TEST(StartScreen, ALookAlikeNameIsUsedInItsCodePageForm) {
@@ -365,7 +358,7 @@ TEST(StartScreen, ALookAlikeNameIsUsedInItsCodePageForm) {
     t.game->GameState = "load";  // returns instead of running the main loop
     PPPN(*t.game);
     EXPECT_EQ(t.game->player.Name, "マメ～");
-    EXPECT_EQ(Slurp(t.dir.path() + "/name.ini"), "\x83\x7d\x83\x81\x81\x60\r\n1\r\n");
+    EXPECT_EQ(zanbora::testing::ReadWholeFile(t.dir.path() + "/name.ini"), "\x83\x7d\x83\x81\x81\x60\r\n1\r\n");
     ASSERT_TRUE(WriteSave(*t.game));
     EXPECT_TRUE(fs::exists(t.dir.path() + "/saves/マメ～"));
 }
@@ -377,7 +370,7 @@ TEST(Loading, ADamagedSaveSaysSoAndEndsWithoutWritingIt) {
     EXPECT_EQ(RunUntilEnd([&] { PPPN(*t.game); }), 1);
     ASSERT_EQ(t.platform.messageBoxes.size(), 1u);
     EXPECT_NE(t.platform.messageBoxes[0].find("セーブ「こわれ」は壊れています。"), std::string::npos);
-    EXPECT_EQ(Slurp(t.dir.path() + "/saves/こわれ"), " 1 \r\n 50 \r\n 50 \r\n");
+    EXPECT_EQ(zanbora::testing::ReadWholeFile(t.dir.path() + "/saves/こわれ"), " 1 \r\n 50 \r\n 50 \r\n");
 }
 
 TEST(Loading, AMissingItemListSaysSoAndEnds) {

@@ -15,12 +15,6 @@ using zanbora::testing::TempGameDir;
 namespace fs = std::filesystem;
 
 namespace {
-std::string Slurp(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 size_t EntriesIn(const std::string& dir) {
     return static_cast<size_t>(std::distance(fs::directory_iterator(dir), fs::directory_iterator()));
 }
@@ -32,7 +26,7 @@ TEST(SafeFile, ReplacesTheWholeFileAndLeavesNoTemporaryBehind) {
     std::string error;
     ASSERT_TRUE(WriteFileAtomically(path, "a long first version", error)) << error;
     ASSERT_TRUE(WriteFileAtomically(path, "short", error)) << error;
-    EXPECT_EQ(Slurp(path), "short");
+    EXPECT_EQ(zanbora::testing::ReadWholeFile(path), "short");
     EXPECT_EQ(EntriesIn(dir.path()), 1u);
 }
 
@@ -45,9 +39,9 @@ TEST(SafeFile, ASymlinkAtTheTargetIsReplacedNotFollowed) {
     ASSERT_EQ(::symlink(victim.c_str(), path.c_str()), 0);
     std::string error;
     ASSERT_TRUE(WriteFileAtomically(path, "new", error)) << error;
-    EXPECT_EQ(Slurp(victim), "keep me");
+    EXPECT_EQ(zanbora::testing::ReadWholeFile(victim), "keep me");
     EXPECT_FALSE(fs::is_symlink(path));
-    EXPECT_EQ(Slurp(path), "new");
+    EXPECT_EQ(zanbora::testing::ReadWholeFile(path), "new");
 }
 
 TEST(SafeFile, AFolderThatCannotBeWrittenKeepsTheOldFileAndSaysWhy) {
@@ -59,7 +53,7 @@ TEST(SafeFile, AFolderThatCannotBeWrittenKeepsTheOldFileAndSaysWhy) {
     EXPECT_FALSE(WriteFileAtomically(dir.path() + "/hero", "new", error));
     ::chmod(dir.path().c_str(), 0755);
     EXPECT_EQ(error, "Permission denied");
-    EXPECT_EQ(Slurp(dir.path() + "/hero"), "old");
+    EXPECT_EQ(zanbora::testing::ReadWholeFile(dir.path() + "/hero"), "old");
     EXPECT_EQ(EntriesIn(dir.path()), 1u);
 }
 
@@ -107,7 +101,7 @@ TEST(InstanceLock, ALinkInPlaceOfTheLockIsNeverFollowed) {
     fs::remove(lock);
     ASSERT_EQ(::symlink((outside.path() + "/victim").c_str(), lock.c_str()), 0);
     EXPECT_TRUE(AcquireInstanceLock(lock));
-    EXPECT_EQ(Slurp(outside.path() + "/victim"), "keep me");
+    EXPECT_EQ(zanbora::testing::ReadWholeFile(outside.path() + "/victim"), "keep me");
     EXPECT_TRUE(AcquireInstanceLock(outside.path() + "/victim")) << "the link took a lock on the outside file";
 }
 

@@ -2,6 +2,7 @@
 
 #include <fstream>
 #include <random>
+#include <sstream>
 #include <unistd.h>
 
 #include "game/shell/Shutdown.h"
@@ -38,6 +39,13 @@ void TempGameDir::write(const std::string& relative, const std::string& bytes) c
 }
 
 TestGame::TestGame(bool withData) : dir(withData), game(std::make_unique<Game>(platform, dir.path())) {}
+
+std::string ReadWholeFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
 
 int RunUntilEnd(const std::function<void()>& fn) {
     try {

@@ -30,6 +30,9 @@ struct TestGame {
     std::unique_ptr<Game> game;
 };
 
+// The whole content of a file; empty when it cannot be read.
+std::string ReadWholeFile(const std::string& path);
+
 // Runs fn until the program ends (ProgramEnd); returns its status, or -1 if
 // fn returned by itself.
 int RunUntilEnd(const std::function<void()>& fn);
