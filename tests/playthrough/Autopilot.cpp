@@ -4,8 +4,16 @@
 #include <cstdlib>
 
 #include "game/battle/FixedOpponents.h"
+#include "game/field/TerrainCodes.h"
+#include "game/party/FieldMenu.h"
+#include "game/party/JobSelect.h"
+#include "game/party/TechniqueNames.h"
+#include "game/party/Town.h"
+#include "game/party/TrainingHall.h"
 #include "game/party/MascotScreen.h"
 #include "game/shell/Game.h"
+#include "game/shell/TextCodec.h"
+#include "game/story/Credits.h"
 #include "platform/KeyCodes.h"
 
 namespace zanbora::playthrough {
@@ -14,9 +22,13 @@ namespace {
 
 // The battle menu's entries and the growth wheel's stats, as the cursor
 // counts them.
-constexpr int kAttack = 0, kFlee = 3;
-// The field menu's rows of the mascots and "セーブ".
-constexpr int kMascotRow = 1, kSaveRow = 5;
+constexpr int kAttack = 0, kTechnique = 1, kFlee = 3;
+// The field menu's rows: the technique, the mascots, the healing and "セーブ".
+constexpr int kTechniqueRow = 0, kMascotRow = 1, kHealRow = 2, kSaveRow = 5;
+// The town screen's rows of the inn and the training hall.
+constexpr int kInnRow = 0, kHallRow = 1;
+// The healing technique's number (its row in the hall is one less).
+constexpr int kHealTechnique = 1;
 // The mascot slots of the skull and of ROBO.
 constexpr size_t kSkullSlot = 0, kRoboSlot = 1;
 constexpr int kWheelHp = 0, kWheelSpeed = 1, kWheelDefence = 2, kWheelAttack = 3;
@@ -28,11 +40,18 @@ constexpr int kFirstFixedId = 899;
 // Every this many legs the bot saves, ends the program and plays on in a
 // freshly started one from the save.
 constexpr size_t kRestartEvery = 10;
-// A leg that takes longer than this has lost its way.
+// A leg (or a new try at it after a defeat) that takes longer than this
+// has lost its way.
 constexpr int kFramesPerLegLimit = 250000;
 constexpr int kAttemptsLimit = 10;
+// Defeats in a row without a new save before the bot gives up.
+constexpr int kDefeatsLimit = 25;
 // The event code of the stone the keeper's task is about.
 constexpr int kStone = 17;
+// The share of his HP the hero wants before a save or a boss.
+constexpr double kHealthyShare = 0.9;
+// Frames a goal's trigger gets to take the screen once the hero stands on it.
+constexpr int kTriggerFrames = 10;
 
 int Opposite(int direction) { return (direction + 2) % 4; }
 
@@ -41,9 +60,10 @@ constexpr const char* kHeroName = "ボット豆";
 
 }  // namespace
 
-Autopilot::Autopilot(Game& game, ScreenReader& screen, std::vector<world::Leg> route, size_t legCount)
-    : game_(&game), screen_(screen), hands_(screen), route_(std::move(route)),
-      legCount_(std::min(legCount, route_.size())), legStartTicks_(screen.ticks()), legStartWall_(std::chrono::steady_clock::now()),
+Autopilot::Autopilot(Game& game, ScreenReader& screen, std::vector<world::Leg> route, const BotPlan& plan)
+    : game_(&game), screen_(screen), hands_(screen), route_(std::move(route)), plan_(plan),
+      legCount_(std::min(plan.legCount, route_.size())),
+      legStarts_{{0, 0, 0, screen.ticks(), std::chrono::steady_clock::now()}},
       trace_(std::getenv("ZANBORA_BOT_TRACE") != nullptr) {}
 
 MapCell Autopilot::foot() const {
@@ -70,7 +90,7 @@ void Autopilot::countStates() {
     if (state == "BATTLE" && game_->player.Hp <= 0 && !defeatSeen_) {
         ++defeats_;
         defeatSeen_ = true;
-        ++extraLevels_;  // the game goes on from the last save: come back stronger
+        rollBackToSave();
     }
     lastState_ = state;
 }
@@ -87,18 +107,23 @@ void Autopilot::onFrame() {
         std::fflush(stdout);
     }
     if (finished_ || !stuck_.empty()) return;
-    if (screen_.frameCount() - legStartFrame_ > kFramesPerLegLimit) return giveUp("the leg takes too long");
+    if (screen_.frameCount() - attemptStartFrame_ > kFramesPerLegLimit) return giveUp("the leg takes too long");
     if (game_->start.visible) return startScreen();
+    watchCredits();
     if (onField()) {
         otherFrames_ = 0;
+        lostOnPurpose_ = false;
         return fieldFrame();
     }
+    if (answerTrainer()) return;
     sawOtherScreen_ = true;
     if (game_->GameState == "BATTLE" && screen_.shows("通常攻撃")) return battleMenu();
     if (screen_.shows("LEVEL UP!!")) return growthWheel();
     if (game_->GameState == "BATTLE2" && screen_.shows("こじ開ける")) return doorPrompt();
     if (screen_.shows("話を聞く。")) return townScreen();
     if (onMascotScreen()) return mascotScreen();
+    if (screen_.shows("男「この俺がお前に技を教えてやろう。")) return trainingHall();
+    if (onTechniqueScreen()) return pickRow(kHealTechnique, vk::Up, vk::Down);
     if (screen_.shows("ゲームの終了") && !screen_.shows("キャンセルします。")) return fieldMenu();
 
     // Anything else (a wipe, a battle scene, a fade) runs by itself; one
@@ -125,34 +150,161 @@ void Autopilot::startScreen() {
     screen_.textAt(screen_.ticks(), kHeroName);
 }
 
+// The trainer's three questions: the answer to the n-th is bit n of the
+// job's code (0 the upper answer, 1 the lower).
+bool Autopilot::answerTrainer() {
+    for (int step = 1; step <= 3; ++step) {
+        for (int soFar = 0; soFar < 4; ++soFar) {
+            const JobQuestion& question = QuestionFor(step, soFar);
+            if (!screen_.shows(question.lines[0]) || !screen_.shows(question.upper)) continue;
+            // One decide per question: a second would answer the next one.
+            hands_.releaseAll();
+            if (step == questionsAnswered_) return true;
+            const int answer = (plan_.jobCode >> (step - 1)) & 1;
+            const int cursor = Int(game_->field.Cursor);
+            if (cursor < answer) hands_.holdOnly({vk::Down});
+            else if (cursor > answer) hands_.holdOnly({vk::Up});
+            else {
+                hands_.tap(vk::X);
+                questionsAnswered_ = step;
+            }
+            return true;
+        }
+    }
+    return false;
+}
+
+// The ending rolls the credits; the last line of the roll stays on the
+// screen, letter by letter, until the music fades.
+void Autopilot::watchCredits() {
+    if (creditsSeen_) return;
+    static const std::vector<std::string> lastLine = Utf8Characters(CreditRoll().back().lines.back());
+    for (const std::string& letter : lastLine)
+        if (!screen_.shows(letter)) return;
+    creditsSeen_ = true;
+    if (leg_ + 1 == route_.size()) closeLeg();
+}
+
 // A town: a night at the inn when the hero is hurt and can pay, then the act
 // key climbs back up the ladder.
 void Autopilot::townScreen() {
     const Player& hero = game_->player;
     const bool hurt = hero.Hp < hero.MaxHp || hero.Mp < hero.MaxMp;
-    const bool canPay = hero.Money >= (Int((hero.MaxHp - hero.Hp) / 10) + Int((hero.MaxMp - hero.Mp) / 10));
-    if (hurt && canPay) {
-        if (Int(game_->field.Cursor) > 0) return hands_.holdOnly({vk::Up});
+    int row = -1;
+    if (hurt && hero.Money >= InnPrice(*game_)) row = kInnRow;
+    else if (screen_.shows("修行場に行く。") && wantsHealLevel()) row = kHallRow;
+    if (row < 0) {
         hands_.releaseAll();
-        return hands_.tap(vk::X);
+        return hands_.tap(vk::Z);
     }
+    pickRow(row, vk::Up, vk::Down);
+}
+
+// One more level of the healing technique while it leaves enough money for
+// the inns, and while the hero's MP pays for a few heals of that level.
+bool Autopilot::wantsHealLevel() const {
+    const Player& hero = game_->player;
+    const int level = Int(hero.Progress[kHealTechnique]);
+    const int innReserve = 3 * (Int(hero.MaxHp / 10) + Int(hero.MaxMp / 10)) + 100;
+    return level < std::max(1, int(Int(hero.MaxMp / 12))) &&
+           hero.Money >= TrainingPrice(*game_, kHealTechnique) + innReserve;
+}
+
+// The training hall: the healing technique's row, or the act key out.
+void Autopilot::trainingHall() {
+    if (!wantsHealLevel()) {
+        hands_.releaseAll();
+        return hands_.tap(vk::Z);
+    }
+    pickRow(kHealTechnique - 1, vk::Up, vk::Down);
+}
+
+// Moves a menu's cursor to `row` and decides.
+void Autopilot::pickRow(int row, int up, int down) {
+    const int cursor = Int(game_->field.Cursor);
+    if (cursor < row) return hands_.holdOnly({down});
+    if (cursor > row) return hands_.holdOnly({up});
     hands_.releaseAll();
-    hands_.tap(vk::Z);
+    hands_.tap(vk::X);
 }
 
 // Below half his HP the hero walks to the nearest town for a night at the
 // inn, when he can pay and a town is in reach; it is forgotten once he is
 // well again. Before a save (a defeat comes back to it) and before a boss he
-// wants nearly all his HP.
+// wants nearly all his HP, and takes a spring's water if no inn is near.
 bool Autopilot::needsInn() {
     const Player& hero = game_->player;
-    if (hero.Hp >= hero.MaxHp) inn_.reset();
+    if (hero.Hp >= hero.MaxHp) forgetHealing();
     if (inn_) return true;
+    const bool boss = bossAhead();
+    const double share = saveWanted_ || boss ? kHealthyShare : 0.5;
+    if (hero.Hp >= share * hero.MaxHp) return false;
+    // A boss is worth a spring; an inn wants its price. (The search is not
+    // done again while the hero stands still.)
+    const MapCell here = foot();
+    if (!(here == healSearchCell_) || boss != healSearchForBoss_) {
+        healSearchCell_ = here;
+        healSearchForBoss_ = boss;
+        healFound_ = FindNearestInn(game_->map, here, boss);
+    }
+    inn_ = healFound_;
     const int price = Int((hero.MaxHp - hero.Hp) / 10) + Int((hero.MaxMp - hero.Mp) / 10);
-    const double share = saveWanted_ || bossAhead() ? 0.9 : 0.5;
-    if (hero.Hp >= share * hero.MaxHp || hero.Money < price) return false;
-    inn_ = FindNearestInn(game_->map, foot());
+    if (inn_ && game_->map.terrainAt(inn_->x, inn_->y) == kInnTerrain && hero.Money < price) inn_.reset();
     return inn_.has_value();
+}
+
+// Healed, or the world has changed under the last search (a spring dried
+// up, a save was loaded).
+void Autopilot::forgetHealing() {
+    inn_.reset();
+    healSearchCell_ = {-1, -1};
+}
+
+bool Autopilot::innInReach() {
+    const MapCell here = foot();
+    if (!(here == innCell_)) {
+        innCell_ = here;
+        innReached_ = FindNearestInn(game_->map, here).has_value();
+    }
+    return innReached_;
+}
+
+// A save is what a defeat comes back to: the bot takes it only healthy and
+// within reach of an inn, never in the middle of a dungeon it could not
+// leave alive; until then it plays on with the save owed.
+bool Autopilot::saveNow() {
+    const Player& hero = game_->player;
+    return saveWanted_ && hero.Hp >= kHealthyShare * hero.MaxHp && innInReach();
+}
+
+// The game has gone back to the last save: so does the bot. It comes back
+// one level stronger than it fell, except from the defeat it chose.
+void Autopilot::rollBackToSave() {
+    const bool chosen = plan_.loseAtLeg && *plan_.loseAtLeg == leg_ && !lostOnPurpose_ && !chosenDefeatDone_;
+    if (chosen) {
+        lostOnPurpose_ = true;
+        chosenDefeatDone_ = true;
+    } else {
+        levelFloor_ = std::max(levelFloor_, int(Int(game_->player.Level)) + 1);
+        floorLeg_ = std::max(floorLeg_, leg_);
+    }
+    if (trace_) std::printf("  defeat in leg %zu: back to the save of leg %zu\n", leg_ + 1, savedLeg_ + 1);
+    if (++defeatsSinceSave_ > kDefeatsLimit) return giveUp("lost again and again");
+    attemptStartFrame_ = screen_.frameCount();
+    leg_ = savedLeg_;
+    records_.resize(leg_);
+    legStarts_.resize(leg_ + 1);
+    saveWanted_ = restartDue_ = false;
+    steppingIntoGoal_ = false;
+    walk_.clear();
+    spot_.reset();
+    forgetHealing();
+    attempts_ = 0;
+}
+
+int Autopilot::wantedLevel() const {
+    const int level = route_[leg_].level + extraLevels_;
+    return leg_ <= floorLeg_ ? std::max(level, levelFloor_) : level;
 }
 
 bool Autopilot::bossAhead() const {
@@ -165,35 +317,53 @@ bool Autopilot::bossAhead() const {
 void Autopilot::fieldMenu() {
     if (saveWanted_ && game_->player.SaveCount > savesBefore_) {
         saveWanted_ = false;
+        savedLeg_ = leg_;
+        defeatsSinceSave_ = 0;
+        ++saves_;
         if (restartDue_) {
             restartDue_ = false;
             restartWanted_ = true;
             return hands_.releaseAll();
         }
     }
-    const bool mascotWanted = Int(game_->player.Progress[16]) != wantedMascot();
-    if (!saveWanted_ && !mascotWanted) {
+    const int row = wantedMenuRow();
+    if (row < 0) {
         hands_.releaseAll();
         return hands_.tap(vk::Z);
     }
-    const int row = saveWanted_ ? kSaveRow : kMascotRow;
-    const int cursor = Int(game_->field.Cursor);
-    if (cursor < row) return hands_.holdOnly({vk::Down});
-    if (cursor > row) return hands_.holdOnly({vk::Up});
-    hands_.releaseAll();
-    hands_.tap(vk::X);
+    pickRow(row, vk::Up, vk::Down);
+}
+
+// What the field menu is wanted for, in turn: healing, the save, the
+// mascot, healing as the battle technique; -1 for nothing.
+int Autopilot::wantedMenuRow() {
+    const Player& hero = game_->player;
+    const bool knowsHeal = hero.Progress[kHealTechnique] >= 1;
+    const double share = saveWanted_ || bossAhead() ? kHealthyShare : 0.6;
+    if (knowsHeal && hero.Hp < share * hero.MaxHp && hero.Mp >= FieldHealCost(*game_)) return kHealRow;
+    if (saveNow()) return kSaveRow;
+    if (Int(hero.Progress[16]) != wantedMascot()) return kMascotRow;
+    const bool fightingRace = hero.Progress[7] != 0;  // their row is a teleport
+    if (knowsHeal && !fightingRace && Int(hero.Skill) != kHealTechnique) return kTechniqueRow;
+    return -1;
+}
+
+// The technique screen: healing is the battle technique.
+bool Autopilot::onTechniqueScreen() const {
+    return game_->GameState != "BATTLE" && screen_.shows(TechniqueName(game_->player, kHealTechnique)) &&
+           !screen_.shows("ゲームの終了");
 }
 
 void Autopilot::playOn(Game& game) {
     game_ = &game;
     hands_.releaseAll();
     restartWanted_ = false;
-    plan_.clear();
-    planPos_ = 0;
-    planGoal_ = planFrom_ = lastFoot_ = {-1, -1};
+    walk_.clear();
+    walkPos_ = 0;
+    walkGoal_ = walkFrom_ = lastFoot_ = {-1, -1};
     steppingIntoGoal_ = sawOtherScreen_ = false;
     spot_.reset();
-    inn_.reset();
+    forgetHealing();
     lastState_ = "MOVE";
 }
 
@@ -216,24 +386,20 @@ bool Autopilot::onMascotScreen() const {
 
 void Autopilot::mascotScreen() {
     const int wanted = wantedMascot();
-    const int slot = wanted == 0 ? kMascotSlots : wanted - 1;
-    const int cursor = Int(game_->field.Cursor);
-    if (cursor < slot) return hands_.holdOnly({vk::Right});
-    if (cursor > slot) return hands_.holdOnly({vk::Left});
-    hands_.releaseAll();
-    hands_.tap(vk::X);
+    pickRow(wanted == 0 ? kMascotSlots : wanted - 1, vk::Left, vk::Right);
 }
 
 void Autopilot::battleMenu() {
     const Player& hero = game_->player;
     const Monster& monster = game_->monster;
     int target = kAttack;
-    if (hero.Hp < 0.5 * hero.MaxHp && monster.Id < kFirstFixedId) target = kFlee;
-    const int cursor = Int(game_->field.Cursor);
-    if (cursor < target) return hands_.holdOnly({vk::Down});
-    if (cursor > target) return hands_.holdOnly({vk::Up});
-    hands_.releaseAll();
-    hands_.tap(vk::X);
+    const bool fixed = monster.Id >= kFirstFixedId;
+    const bool canHeal = Int(hero.Skill) == kHealTechnique &&
+                         hero.Mp >= Int(hero.SkillFactor * 3 * hero.Progress[kHealTechnique]);
+    if (hero.Hp < 0.5 * hero.MaxHp && !fixed) target = kFlee;
+    if (hero.Hp < 0.45 * hero.MaxHp && fixed && canHeal) target = kTechnique;
+    if (fixed && plan_.loseAtLeg == leg_ && !chosenDefeatDone_) target = kFlee;
+    pickRow(target, vk::Up, vk::Down);
 }
 
 void Autopilot::growthWheel() {
@@ -245,12 +411,7 @@ void Autopilot::growthWheel() {
 }
 
 void Autopilot::doorPrompt() {
-    const int target = game_->player.Level > game_->monster.Attack ? 0 : 1;
-    const int cursor = Int(game_->field.Cursor);
-    if (cursor < target) return hands_.holdOnly({vk::Down});
-    if (cursor > target) return hands_.holdOnly({vk::Up});
-    hands_.releaseAll();
-    hands_.tap(vk::X);
+    pickRow(game_->player.Level > game_->monster.Attack ? 0 : 1, vk::Up, vk::Down);
 }
 
 void Autopilot::fieldFrame() {
@@ -263,7 +424,11 @@ void Autopilot::fieldFrame() {
     // The step into the goal is over once the hero left his cell or the
     // goal's trigger took the screen.
     if (steppingIntoGoal_ && (!(here == beforeGoal_) || sawOtherScreen_)) {
+        // The hero may stand on the goal a frame before its trigger runs.
+        const bool triggerDue = here == route_[leg_].goal && !sawOtherScreen_ && ++framesOnGoal_ < kTriggerFrames;
+        if (triggerDue) return hands_.releaseAll();
         steppingIntoGoal_ = false;
+        framesOnGoal_ = 0;
         legEntered();
     }
     sawOtherScreen_ = false;
@@ -272,13 +437,13 @@ void Autopilot::fieldFrame() {
         hands_.releaseAll();
         return;
     }
-    if (needsInn()) return walkTowards(*inn_, true);
-    if (saveWanted_ || Int(game_->player.Progress[16]) != wantedMascot()) {
+    if (wantedMenuRow() >= 0) {
         hands_.releaseAll();
         return hands_.tap(vk::X);
     }
+    if (needsInn()) return walkTowards(*inn_, true);
     const world::Leg& leg = route_[leg_];
-    if (game_->player.Level < leg.level + extraLevels_) return train();
+    if (game_->player.Level < wantedLevel()) return train();
     spot_.reset();
     if (leg.step == world::Step::KickStone) return kickStone(leg.goal);
     walkTowards(leg.goal, true);
@@ -314,9 +479,9 @@ void Autopilot::walkTowards(MapCell target, bool enterTarget, const std::vector<
     const MapCell here = foot();
     if (here == target && !enterTarget) return hands_.releaseAll();
     // Follow the plan while the hero is where it expects him.
-    if (planPos_ < plan_.size() && here == plan_[planPos_].arrive) ++planPos_;
-    const MapCell expected = planPos_ == 0 ? planFrom_ : plan_[planPos_ - 1].arrive;
-    if (!(planGoal_ == target) || planPos_ >= plan_.size() || !(here == expected) || framesOnCell_ > 40) {
+    if (walkPos_ < walk_.size() && here == walk_[walkPos_].arrive) ++walkPos_;
+    const MapCell expected = walkPos_ == 0 ? walkFrom_ : walk_[walkPos_ - 1].arrive;
+    if (!(walkGoal_ == target) || walkPos_ >= walk_.size() || !(here == expected) || framesOnCell_ > 40) {
         framesOnCell_ = 0;
         auto path = FindPath(game_->map, here, target, avoid);
         if (!path) {
@@ -328,14 +493,14 @@ void Autopilot::walkTowards(MapCell target, bool enterTarget, const std::vector<
         if (trace_)
             std::printf("  plan from (%d, %d) to (%d, %d): %zu steps\n", here.x, here.y, target.x, target.y,
                         path->size());
-        plan_ = *path;
-        planPos_ = 0;
-        planFrom_ = here;
-        planGoal_ = target;
+        walk_ = *path;
+        walkPos_ = 0;
+        walkFrom_ = here;
+        walkGoal_ = target;
     }
-    const PathStep& step = plan_[planPos_];
+    const PathStep& step = walk_[walkPos_];
     // Only the leg's goal ends the leg (not an inn on the way).
-    if (enterTarget && planPos_ + 1 == plan_.size() && leg_ < route_.size() && target == route_[leg_].goal) {
+    if (enterTarget && walkPos_ + 1 == walk_.size() && leg_ < route_.size() && target == route_[leg_].goal) {
         steppingIntoGoal_ = true;
         beforeGoal_ = here;
     }
@@ -357,7 +522,9 @@ void Autopilot::train() {
 // The goal's trigger has fired (or the hero stepped on it): the leg holds if
 // the next leg's goal can now be reached.
 void Autopilot::legEntered() {
-    if (leg_ + 1 >= legCount_ || leg_ + 1 >= route_.size()) return closeLeg();
+    // The last boss's leg ends with the credits.
+    if (leg_ + 1 == route_.size()) return;
+    if (leg_ + 1 >= legCount_) return closeLeg();
     const world::Leg& next = route_[leg_ + 1];
     if (next.step == world::Step::KickStone || FindPath(game_->map, foot(), next.goal)) return closeLeg();
     ++attempts_;
@@ -366,15 +533,16 @@ void Autopilot::legEntered() {
 }
 
 LegRecord Autopilot::currentLeg() const {
+    const LegStart& start = legStarts_[leg_];
     LegRecord record;
     record.what = leg_ < route_.size() ? route_[leg_].what : "";
     record.level = Int(game_->player.Level);
-    record.battles = battles_ - legStartBattles_;
-    record.defeats = defeats_ - legStartDefeats_;
-    record.frames = screen_.frameCount() - legStartFrame_;
-    record.virtualMinutes = double(screen_.ticks() - legStartTicks_) / 60000.0;
+    record.battles = battles_ - start.battles;
+    record.defeats = defeats_ - start.defeats;
+    record.frames = screen_.frameCount() - start.frame;
+    record.virtualMinutes = double(screen_.ticks() - start.ticks) / 60000.0;
     const auto now = std::chrono::steady_clock::now();
-    record.wallSeconds = std::chrono::duration<double>(now - legStartWall_).count();
+    record.wallSeconds = std::chrono::duration<double>(now - start.wall).count();
     return record;
 }
 
@@ -392,11 +560,8 @@ void Autopilot::closeLeg() {
     if (leg_ % kRestartEvery == 0) restartDue_ = true;
     attempts_ = 0;
     extraLevels_ = 0;
-    legStartFrame_ = screen_.frameCount();
-    legStartBattles_ = battles_;
-    legStartDefeats_ = defeats_;
-    legStartTicks_ = screen_.ticks();
-    legStartWall_ = now;
+    legStarts_.push_back({screen_.frameCount(), battles_, defeats_, screen_.ticks(), now});
+    attemptStartFrame_ = screen_.frameCount();
 }
 
 void Autopilot::giveUp(const std::string& why) {

@@ -27,10 +27,25 @@ struct LegRecord {
     double wallSeconds = 0;
 };
 
+// What the bot is asked to play.
+struct BotPlan {
+    size_t legCount = 0;  // the first legs of the route to play
+    int jobCode = 0;      // 0..7: the answers it gives the trainer, one bit per question
+    // The leg whose first boss battle it loses on purpose (fleeing, which a
+    // boss ignores), to see the game go on from the last save; none if unset.
+    std::optional<size_t> loseAtLeg;
+};
+
+// Where a leg's counting started.
+struct LegStart {
+    int frame = 0, battles = 0, defeats = 0;
+    int64_t ticks = 0;
+    std::chrono::steady_clock::time_point wall;
+};
+
 class Autopilot {
 public:
-    // Plays the first `legCount` legs of `route`.
-    Autopilot(Game& game, ScreenReader& screen, std::vector<world::Leg> route, size_t legCount);
+    Autopilot(Game& game, ScreenReader& screen, std::vector<world::Leg> route, const BotPlan& plan);
 
     // Hooks for the platform: after each presented frame, and while the game
     // sleeps waiting for a key.
@@ -44,6 +59,15 @@ public:
     void playOn(Game& game);
 
     bool finished() const { return finished_; }
+    // True on a field frame: the map with nothing over it but the status panel.
+    bool onField() const;
+    // True once the last of the credits has been on the screen.
+    bool creditsSeen() const { return creditsSeen_; }
+    // True while the defeat the plan asked for has happened and the game
+    // has not yet shown the field again from the save.
+    bool lostOnPurpose() const { return lostOnPurpose_; }
+    // The number of saves the bot has written.
+    int saves() const { return saves_; }
     // Why the bot gave up, or "" while it has not.
     const std::string& stuck() const { return stuck_; }
     const std::vector<LegRecord>& legs() const { return records_; }
@@ -56,16 +80,27 @@ public:
 
 private:
     MapCell foot() const;
-    bool onField() const;
     void countStates();
     void fieldFrame();
     void startScreen();
+    bool answerTrainer();
+    void watchCredits();
+    bool saveNow();
+    bool innInReach();
+    int wantedLevel() const;
+    void rollBackToSave();
     void townScreen();
     void fieldMenu();
+    int wantedMenuRow();
+    bool onTechniqueScreen() const;
+    bool wantsHealLevel() const;
+    void trainingHall();
+    void pickRow(int row, int up, int down);
     int wantedMascot() const;
     bool onMascotScreen() const;
     void mascotScreen();
     bool needsInn();
+    void forgetHealing();
     bool bossAhead() const;
     void battleMenu();
     void growthWheel();
@@ -83,34 +118,53 @@ private:
     ScreenReader& screen_;
     KeyHands hands_;
     std::vector<world::Leg> route_;
+    BotPlan plan_;
     size_t legCount_;
     size_t leg_ = 0;
 
     // The walk in progress.
-    std::vector<PathStep> plan_;
-    size_t planPos_ = 0;
-    MapCell planFrom_{-1, -1};
-    MapCell planGoal_{-1, -1};
+    std::vector<PathStep> walk_;
+    size_t walkPos_ = 0;
+    MapCell walkFrom_{-1, -1};
+    MapCell walkGoal_{-1, -1};
     MapCell lastFoot_{-1, -1};
     int framesOnCell_ = 0;
     bool steppingIntoGoal_ = false;
+    int framesOnGoal_ = 0;
     bool sawOtherScreen_ = false;
     MapCell beforeGoal_{-1, -1};
     int attempts_ = 0;
     int extraLevels_ = 0;
+    // After a defeat: the level to reach before trying again, up to the leg
+    // that was lost.
+    int levelFloor_ = 0;
+    size_t floorLeg_ = 0;
     bool saveWanted_ = false;
+    size_t savedLeg_ = 0;  // the leg the last save was taken in
+    int defeatsSinceSave_ = 0;
+    int attemptStartFrame_ = 0;  // the frame the leg, or its new try, began
+    int saves_ = 0;
+    // Whether an inn can be reached from innCell_, kept while the hero stands there.
+    MapCell innCell_{-1, -1};
+    bool innReached_ = false;
+    bool lostOnPurpose_ = false;
+    bool chosenDefeatDone_ = false;
+    bool creditsSeen_ = false;
+    int questionsAnswered_ = 0;  // the trainer's questions answered so far
     bool restartWanted_ = false;
     bool restartDue_ = false;  // the next save is one to come back to
     int64_t savesBefore_ = 0;
     std::optional<TrainingSpot> spot_;
-    std::optional<MapCell> inn_;  // the inn the hurt hero walks to
+    std::optional<MapCell> inn_;  // the inn (or spring) the hurt hero walks to
+    // The last search for one, and where it was made.
+    MapCell healSearchCell_{-1, -1};
+    bool healSearchForBoss_ = false;
+    std::optional<MapCell> healFound_;
 
     // Counting.
     std::string lastState_ = "MOVE";
     int battles_ = 0, defeats_ = 0;
-    int legStartFrame_ = 0, legStartBattles_ = 0, legStartDefeats_ = 0;
-    int64_t legStartTicks_ = 0;
-    std::chrono::steady_clock::time_point legStartWall_;
+    std::vector<LegStart> legStarts_;  // one per leg begun
     int idleWaits_ = 0;
     int otherFrames_ = 0;
     int lastKickFrame_ = 0;

@@ -117,8 +117,8 @@ std::optional<TrainingSpot> FindTrainingSpot(const MapLayers& map, MapCell from)
     return std::nullopt;
 }
 
-std::optional<MapCell> FindNearestInn(const MapLayers& map, MapCell from) {
-    constexpr int kInnTerrain = 12;
+std::optional<MapCell> FindNearestInn(const MapLayers& map, MapCell from, bool orSpring) {
+    constexpr int kSpring = 22;
     std::vector<char> seen(kMapFileSize, 0);
     std::deque<MapCell> queue{from};
     seen[Index(from)] = 1;
@@ -130,7 +130,9 @@ std::optional<MapCell> FindNearestInn(const MapLayers& map, MapCell from) {
             if (to.x < 0 || to.y < 0 || to.x >= kTerrainColumns || to.y >= kTerrainRows || seen[Index(to)]) continue;
             seen[Index(to)] = 1;
             if (map.terrainAt(to.x, to.y) == kInnTerrain) return to;
-            if (world::Walkable(map, to) && KindOf(map, to) == CellKind::Free) queue.push_back(to);
+            if (!world::Walkable(map, to)) continue;
+            if (orSpring && map.eventAt(to.x, to.y) == kSpring) return to;
+            if (KindOf(map, to) == CellKind::Free) queue.push_back(to);
         }
     }
     return std::nullopt;

@@ -86,29 +86,42 @@ std::string SaveBytesOf(const Game& game) {
 
 }  // namespace
 
-RunSummary PlaythroughRun::play(size_t legCount) {
+RunSummary PlaythroughRun::play(const BotPlan& plan) {
     std::printf("playthrough %s: seed %u (replay with ZANBORA_SEED=%u)\n", fs::path(folder).filename().c_str(),
                 unsigned(seed), unsigned(seed));
-    bot = std::make_unique<Autopilot>(*game, screen, world::MainRoute(), legCount);
+    bot = std::make_unique<Autopilot>(*game, screen, world::MainRoute(), plan);
     bool quitSent = false;
-    // What the save held when the program was ended, to compare with the
-    // game the next start loads from it.
+    // The last save as the game wrote it, to compare with the game loaded
+    // from it after a restart or the chosen defeat.
     std::string savedBytes;
-    bool checkPending = false, startSeen = false;
+    int64_t savesSeen = 0;  // kept over restarts: loading a save is not a new one
+    bool restartCheckPending = false, startSeen = false, defeatCheckPending = false;
+    const auto compareWithSave = [&](const std::string& when) {
+        if (SaveBytesOf(*game) != savedBytes)
+            reloadProblems.push_back("the game loaded " + when + " after leg " + std::to_string(bot->legIndex()) +
+                                     " is not the one saved");
+    };
     screen.autopilot = [&](HeadlessPlatform&) {
-        if (checkPending) {
+        if (Int(game->player.SaveCount) > savesSeen) {
+            savesSeen = Int(game->player.SaveCount);
+            savedBytes = SaveBytesOf(*game);
+        }
+        if (restartCheckPending) {
             startSeen = startSeen || game->start.visible;
-            if (startSeen && !game->start.visible && game->GameState == "MOVE") {
-                checkPending = false;
-                if (SaveBytesOf(*game) != savedBytes)
-                    reloadProblems.push_back("the game loaded after leg " + std::to_string(bot->legIndex()) +
-                                             " is not the one saved");
+            if (startSeen && !game->start.visible && bot->onField()) {
+                restartCheckPending = false;
+                compareWithSave("at a restart");
             }
+        }
+        defeatCheckPending = defeatCheckPending || bot->lostOnPurpose();
+        if (defeatCheckPending && bot->onField()) {
+            defeatCheckPending = false;
+            ++reloadsAfterDefeat;
+            compareWithSave("after the chosen defeat");
         }
         bot->onFrame();
         if (!quitSent && (bot->finished() || !bot->stuck().empty() || bot->restartWanted())) {
             quitSent = true;
-            if (bot->restartWanted()) savedBytes = SaveBytesOf(*game);
             screen.eventAt(screen.ticks(), {PlatformEvent::Kind::Quit, 0});
         }
     };
@@ -126,7 +139,7 @@ RunSummary PlaythroughRun::play(size_t legCount) {
         game = std::make_unique<Game>(screen, folder);
         bot->playOn(*game);
         quitSent = false;
-        checkPending = true;
+        restartCheckPending = true;
         startSeen = false;
     }
     screen.autopilot = nullptr;
@@ -137,7 +150,8 @@ RunSummary PlaythroughRun::play(size_t legCount) {
     run.job = game->player.Job;
     run.legs = bot->legs();
     if (!bot->finished()) run.unfinished = bot->currentLeg();
-    if (bot->finished()) run.outcome = "finished";
+    if (bot->creditsSeen() && exitStatus == 0) run.outcome = "finished through the credits";
+    else if (bot->finished()) run.outcome = "finished";
     else if (!bot->stuck().empty()) run.outcome = "stopped at " + bot->stuck();
     else run.outcome = "the program ended with status " + std::to_string(exitStatus);
     std::string error;

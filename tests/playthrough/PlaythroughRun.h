@@ -22,10 +22,10 @@ struct PlaythroughRun {
     PlaythroughRun(const std::string& name, uint32_t seed);
     ~PlaythroughRun();
 
-    // Starts the program and plays the first `legCount` legs of the main
-    // route; returns when the bot has finished or given up, or the program
-    // ended. Writes the report and prints its summary.
-    RunSummary play(size_t legCount);
+    // Starts the program and plays the plan's legs of the main route;
+    // returns when the bot has finished or given up, or the program ended.
+    // Writes the report and prints its summary.
+    RunSummary play(const BotPlan& plan);
 
     std::string folder;      // the game folder
     std::string reportPath;  // the report file
@@ -35,6 +35,7 @@ struct PlaythroughRun {
     std::unique_ptr<Autopilot> bot;
     int exitStatus = -1;  // the program's end status; -1 when the bot stopped it
     int restarts = 0;     // times the program was ended after a save and started again
+    int reloadsAfterDefeat = 0;  // the chosen defeat's reloads compared with the save
     std::vector<std::string> reloadProblems;  // a loaded game that differed from its save
 };
 

@@ -11,7 +11,7 @@ namespace {
 TEST(Playthrough, FirstLegs) {
     PlaythroughRun run("first-legs", SeedFromEnvironment(20261208));
     const size_t legs = 5;
-    const RunSummary summary = run.play(legs);
+    const RunSummary summary = run.play({legs, 0, {}});
     EXPECT_EQ(summary.outcome, "finished");
     ASSERT_EQ(summary.legs.size(), legs);
     // The hall is safe: no battle on the way, and the hero is on the island.

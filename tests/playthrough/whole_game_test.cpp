@@ -1,36 +1,72 @@
-// The bot plays the main route through the keys on an optimised build: the
-// run is the game logic's benchmark, and its report (legs, levels, battles,
-// frames, virtual minutes, wall seconds) is left under the build folder.
+// The bot plays the whole game through the keys on an optimised build, from
+// the start screen to the credits: the run is the game logic's benchmark,
+// and its report (legs, levels, battles, frames, virtual minutes, wall
+// seconds) and its game folder are left under the build folder.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
 #include "PlaythroughRun.h"
+#include "game/party/JobTables.h"
+#include "game/shell/TextCodec.h"
 
 namespace zanbora::playthrough {
 namespace {
 
-TEST(Playthrough, MainRouteBenchmark) {
-    PlaythroughRun run("main-route", SeedFromEnvironment(20261209));
-    const RunSummary summary = run.play(world::MainRoute().size());
-    // The bot does not finish the game yet: it gets past ROBO and its laser
-    // on the dragon rocks, the grates and cages, and the second ROBO, but not
-    // the masked brother before the first seal. Falling back from there
-    // means something broke on the way.
-    ASSERT_GE(summary.legs.size(), 40u) << summary.outcome;
-    std::ifstream file(run.reportPath);
-    std::stringstream report;
-    report << file.rdbuf();
-    EXPECT_EQ(report.str(), FormatReport(summary));
-    for (const LegRecord& leg : summary.legs) {
-        EXPECT_NE(report.str().find(leg.what.substr(0, 40)), std::string::npos) << leg.what;
-        EXPECT_GT(leg.frames, 0) << leg.what;
+std::string FileText(const std::filesystem::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::stringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+// The lines of a clear record, without their CR LF.
+std::vector<std::string> RecordLines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        lines.push_back(line);
     }
-    EXPECT_NE(report.str().find("outcome: " + summary.outcome), std::string::npos);
-    // Saved, ended and started again every ten legs: the loaded game is the
-    // saved one, and the bot played on from it.
+    return lines;
+}
+
+constexpr int kHeroJob = 1;  // 勇者マメ: the job the route's levels are measured for
+constexpr size_t kRoboLeg = 18;  // boss ROBO, lost once on purpose
+
+TEST(Playthrough, WholeGame) {
+    PlaythroughRun run("whole-game", SeedFromEnvironment(20261209));
+    const auto& route = world::MainRoute();
+    ASSERT_EQ(route[kRoboLeg].what, std::string("boss ROBO"));
+    const RunSummary summary = run.play({route.size(), kHeroJob, kRoboLeg});
+    EXPECT_EQ(summary.job, JobByCode(kHeroJob).name);
+    ASSERT_EQ(summary.outcome, "finished through the credits");
+    ASSERT_EQ(summary.legs.size(), route.size());
+
+    // The report holds every leg and the outcome.
+    const std::string report = FileText(run.reportPath);
+    EXPECT_EQ(report, FormatReport(summary));
+    for (const LegRecord& leg : summary.legs) EXPECT_GT(leg.frames, 0) << leg.what;
+
+    // The clear record: the hero's final numbers and an 11-character password.
+    const std::string recordPath = run.folder + "/" + run.game->player.Name + ".txt";
+    ASSERT_TRUE(std::filesystem::exists(recordPath)) << recordPath;
+    const std::string record = Cp932ToUtf8(FileText(recordPath));
+    const std::vector<std::string> lines = RecordLines(record);
+    ASSERT_EQ(lines.size(), 15u) << record;
+    EXPECT_EQ(lines[1], run.game->player.Name);
+    EXPECT_EQ(lines[2], JobByCode(kHeroJob).name);
+    EXPECT_EQ(lines[3], "Lv:" + std::to_string(summary.legs.back().level));
+    EXPECT_EQ(lines[13], "パスワード");
+    EXPECT_EQ(Utf8Characters(lines[14]).size(), 11u) << lines[14];
+
+    // Saved after legs, ended and started again every ten legs, and lost
+    // ROBO once on purpose: each time the loaded game was the saved one.
+    EXPECT_GE(run.bot->saves(), 3);
     EXPECT_GE(run.restarts, 3);
+    EXPECT_EQ(run.reloadsAfterDefeat, 1);
     EXPECT_TRUE(run.reloadProblems.empty()) << run.reloadProblems.front();
 }
 
