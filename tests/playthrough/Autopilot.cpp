@@ -7,7 +7,6 @@
 #include "game/field/TerrainCodes.h"
 #include "game/party/FieldMenu.h"
 #include "game/party/JobSelect.h"
-#include "game/party/TechniqueNames.h"
 #include "game/party/Town.h"
 #include "game/party/TrainingHall.h"
 #include "game/party/MascotScreen.h"
@@ -22,18 +21,19 @@ namespace {
 
 // The battle menu's entries and the growth wheel's stats, as the cursor
 // counts them.
-constexpr int kAttack = 0, kTechnique = 1, kFlee = 3;
-// The field menu's rows: the technique, the mascots, the healing and "セーブ".
-constexpr int kTechniqueRow = 0, kMascotRow = 1, kHealRow = 2, kSaveRow = 5;
+constexpr int kAttack = 0, kFlee = 3;
+// The field menu's rows of the mascots, the healing and "セーブ".
+constexpr int kMascotRow = 1, kHealRow = 2, kSaveRow = 5;
 // The town screen's rows of the inn and the training hall.
 constexpr int kInnRow = 0, kHallRow = 1;
 // The healing technique's number (its row in the hall is one less).
 constexpr int kHealTechnique = 1;
 // The mascot slots of the skull and of ROBO.
 constexpr size_t kSkullSlot = 0, kRoboSlot = 1;
-constexpr int kWheelHp = 0, kWheelSpeed = 1, kWheelDefence = 2, kWheelAttack = 3;
-// Six picks a level: a tough, hard-hitting hero who is not too slow.
-constexpr int kPickOrder[6] = {kWheelHp, kWheelAttack, kWheelDefence, kWheelHp, kWheelAttack, kWheelSpeed};
+constexpr int kWheelHp = 0, kWheelDefence = 2, kWheelAttack = 3, kWheelMp = 4;
+// Six picks a level. Defence takes its worth off every blow until the next
+// inn, MP pays for the healing technique, attack shortens the fights.
+constexpr int kPickOrder[6] = {kWheelHp, kWheelAttack, kWheelDefence, kWheelMp, kWheelAttack, kWheelDefence};
 // Opponents met at random have ids below the dragon rock's; flight from the
 // others does nothing.
 constexpr int kFirstFixedId = 899;
@@ -52,6 +52,8 @@ constexpr int kStone = 17;
 constexpr double kHealthyShare = 0.9;
 // Frames a goal's trigger gets to take the screen once the hero stands on it.
 constexpr int kTriggerFrames = 10;
+// Field frames without anything else after the last leg before the bot stops.
+constexpr int kQuietFramesAtTheEnd = 30;
 
 int Opposite(int direction) { return (direction + 2) % 4; }
 
@@ -117,13 +119,13 @@ void Autopilot::onFrame() {
     }
     if (answerTrainer()) return;
     sawOtherScreen_ = true;
+    quietFieldFrames_ = 0;
     if (game_->GameState == "BATTLE" && screen_.shows("通常攻撃")) return battleMenu();
     if (screen_.shows("LEVEL UP!!")) return growthWheel();
     if (game_->GameState == "BATTLE2" && screen_.shows("こじ開ける")) return doorPrompt();
     if (screen_.shows("話を聞く。")) return townScreen();
     if (onMascotScreen()) return mascotScreen();
     if (screen_.shows("男「この俺がお前に技を教えてやろう。")) return trainingHall();
-    if (onTechniqueScreen()) return pickRow(kHealTechnique, vk::Up, vk::Down);
     if (screen_.shows("ゲームの終了") && !screen_.shows("キャンセルします。")) return fieldMenu();
 
     // Anything else (a wipe, a battle scene, a fade) runs by itself; one
@@ -335,7 +337,7 @@ void Autopilot::fieldMenu() {
 }
 
 // What the field menu is wanted for, in turn: healing, the save, the
-// mascot, healing as the battle technique; -1 for nothing.
+// mascot; -1 for nothing.
 int Autopilot::wantedMenuRow() {
     const Player& hero = game_->player;
     const bool knowsHeal = hero.Progress[kHealTechnique] >= 1;
@@ -343,15 +345,7 @@ int Autopilot::wantedMenuRow() {
     if (knowsHeal && hero.Hp < share * hero.MaxHp && hero.Mp >= FieldHealCost(*game_)) return kHealRow;
     if (saveNow()) return kSaveRow;
     if (Int(hero.Progress[16]) != wantedMascot()) return kMascotRow;
-    const bool fightingRace = hero.Progress[7] != 0;  // their row is a teleport
-    if (knowsHeal && !fightingRace && Int(hero.Skill) != kHealTechnique) return kTechniqueRow;
     return -1;
-}
-
-// The technique screen: healing is the battle technique.
-bool Autopilot::onTechniqueScreen() const {
-    return game_->GameState != "BATTLE" && screen_.shows(TechniqueName(game_->player, kHealTechnique)) &&
-           !screen_.shows("ゲームの終了");
 }
 
 void Autopilot::playOn(Game& game) {
@@ -394,10 +388,7 @@ void Autopilot::battleMenu() {
     const Monster& monster = game_->monster;
     int target = kAttack;
     const bool fixed = monster.Id >= kFirstFixedId;
-    const bool canHeal = Int(hero.Skill) == kHealTechnique &&
-                         hero.Mp >= Int(hero.SkillFactor * 3 * hero.Progress[kHealTechnique]);
     if (hero.Hp < 0.5 * hero.MaxHp && !fixed) target = kFlee;
-    if (hero.Hp < 0.45 * hero.MaxHp && fixed && canHeal) target = kTechnique;
     if (fixed && plan_.loseAtLeg == leg_ && !chosenDefeatDone_) target = kFlee;
     pickRow(target, vk::Up, vk::Down);
 }
@@ -433,8 +424,10 @@ void Autopilot::fieldFrame() {
     }
     sawOtherScreen_ = false;
     if (leg_ >= legCount_) {
-        finished_ = true;
+        // The last goal's trigger may still be on its way (a frame of it
+        // can look like the field): done once the field has stayed a while.
         hands_.releaseAll();
+        finished_ = ++quietFieldFrames_ >= kQuietFramesAtTheEnd;
         return;
     }
     if (wantedMenuRow() >= 0) {

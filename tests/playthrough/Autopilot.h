@@ -92,7 +92,6 @@ private:
     void townScreen();
     void fieldMenu();
     int wantedMenuRow();
-    bool onTechniqueScreen() const;
     bool wantsHealLevel() const;
     void trainingHall();
     void pickRow(int row, int up, int down);
@@ -131,6 +130,7 @@ private:
     int framesOnCell_ = 0;
     bool steppingIntoGoal_ = false;
     int framesOnGoal_ = 0;
+    int quietFieldFrames_ = 0;
     bool sawOtherScreen_ = false;
     MapCell beforeGoal_{-1, -1};
     int attempts_ = 0;
