@@ -116,6 +116,10 @@ void PPPN(Game& game) {
     ApplyJobTables(game);
 
     if (reload) {
+        // The cell the save was taken on is where the hero already stands:
+        // its trigger (a person he had just met) does not fire again.
+        game.field.LastCellX = Int(game.player.HeroX + 0.5);
+        game.field.LastCellY = Int(game.player.HeroY + 0.9);
         game.GameState = "MOVE";
         return;
     }

@@ -474,3 +474,24 @@ TEST(Loading, OutsideTheSavedBlockTheWorldIsAsMade) {
     EXPECT_EQ(game.map.eventAt(9, 338), 0);
     EXPECT_EQ(game.map.eventAt(90, 358), 1);
 }
+
+TEST(Loading, AfterADefeatTheCellOfTheSaveDoesNotFireAgain) {
+    TestGame t(true);
+    Game& game = *t.game;
+    game.start.Text1 = "マメ";
+    game.player.Name = "マメ";
+    // Saved standing on the bean of the secret room, just met.
+    game.player.HeroX = 60 - 0.5;
+    game.player.HeroY = 62 - 0.9;
+    ASSERT_TRUE(WriteSave(game));
+    // Lost a battle far away: the game goes back to the save.
+    game.player.HeroX = 89.5;
+    game.player.HeroY = 51.1;
+    game.field.LastCellX = 90;
+    game.field.LastCellY = 52;
+    game.GameState = "load";
+    PPPN(game);
+    EXPECT_EQ(game.GameState, "MOVE");
+    EXPECT_EQ(game.field.LastCellX, 60);
+    EXPECT_EQ(game.field.LastCellY, 62);
+}
