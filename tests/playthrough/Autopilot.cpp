@@ -30,10 +30,9 @@ constexpr int kInnRow = 0, kHallRow = 1;
 constexpr int kHealTechnique = 1;
 // The mascot slots of the skull and of ROBO.
 constexpr size_t kSkullSlot = 0, kRoboSlot = 1;
-constexpr int kWheelHp = 0, kWheelDefence = 2, kWheelAttack = 3, kWheelMp = 4;
-// Six picks a level. Defence takes its worth off every blow until the next
-// inn, MP pays for the healing technique, attack shortens the fights.
-constexpr int kPickOrder[6] = {kWheelHp, kWheelAttack, kWheelDefence, kWheelMp, kWheelAttack, kWheelDefence};
+constexpr int kWheelHp = 0, kWheelSpeed = 1, kWheelDefence = 2, kWheelAttack = 3;
+// Six picks a level: a tough, hard-hitting hero who is not too slow.
+constexpr int kPickOrder[6] = {kWheelHp, kWheelAttack, kWheelDefence, kWheelHp, kWheelAttack, kWheelSpeed};
 // Opponents met at random have ids below the dragon rock's; flight from the
 // others does nothing.
 constexpr int kFirstFixedId = 899;

@@ -10,6 +10,7 @@
 #include "game/shell/Shutdown.h"
 #include "game/shell/Startup.h"
 #include "platform/PngWriter.h"
+#include "platform/SafeFile.h"
 #include "support/BuildPaths.h"
 
 namespace zanbora::playthrough {
@@ -96,10 +97,17 @@ RunSummary PlaythroughRun::play(const BotPlan& plan) {
     std::string savedBytes;
     int64_t savesSeen = 0;  // kept over restarts: loading a save is not a new one
     bool restartCheckPending = false, startSeen = false, defeatCheckPending = false;
+    // A loaded game that differs is left beside the saved one in the run's
+    // folder, to compare.
     const auto compareWithSave = [&](const std::string& when) {
-        if (SaveBytesOf(*game) != savedBytes)
-            reloadProblems.push_back("the game loaded " + when + " after leg " + std::to_string(bot->legIndex()) +
-                                     " is not the one saved");
+        const std::string loaded = SaveBytesOf(*game);
+        if (loaded == savedBytes) return;
+        const std::string stem = folder + "/mismatch" + std::to_string(reloadProblems.size());
+        std::string error;
+        WriteFileAtomically(stem + "-saved.txt", savedBytes, error);
+        WriteFileAtomically(stem + "-loaded.txt", loaded, error);
+        reloadProblems.push_back("the game loaded " + when + " after leg " + std::to_string(bot->legIndex()) +
+                                 " is not the one saved (see " + stem + "-*.txt)");
     };
     screen.autopilot = [&](HeadlessPlatform&) {
         if (Int(game->player.SaveCount) > savesSeen) {

@@ -5,6 +5,7 @@
 
 #include "Paths.h"
 #include "WorldStory.h"
+#include "game/field/TerrainCodes.h"
 
 namespace zanbora::playthrough {
 namespace {
@@ -69,6 +70,21 @@ TEST(PlaythroughPaths, TrainingGroundLiesOutsideTheSafeHall) {
     EXPECT_LE(std::abs(spot->cell.x - spot->step.enter.x) + std::abs(spot->cell.y - spot->step.enter.y), 1);
     // From the hall, with its way out shut, there is none.
     EXPECT_FALSE(FindTrainingSpot(story.map, {54, 481}));
+}
+
+TEST(PlaythroughPaths, TheFirstSealsDungeonHasASpringButNoInn) {
+    world::Story story = world::NewGame();
+    // Where the temple hole drops the hero: no town in reach, one spring.
+    const MapCell landing{33, 334}, spring{45, 345};
+    EXPECT_FALSE(FindNearestInn(story.map, landing));
+    EXPECT_EQ(FindNearestInn(story.map, landing, true), spring);
+    // Once drunk it is gone.
+    story.map.setEvent(spring.x, spring.y, 0);
+    EXPECT_FALSE(FindNearestInn(story.map, landing, true));
+    // On the plains an inn is found either way, and it is a town's ladder.
+    auto inn = FindNearestInn(story.map, {40, 74}, true);
+    ASSERT_TRUE(inn);
+    EXPECT_EQ(story.map.terrainAt(inn->x, inn->y), kInnTerrain);
 }
 
 }  // namespace
