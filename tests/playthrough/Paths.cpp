@@ -117,7 +117,9 @@ std::optional<TrainingSpot> FindTrainingSpot(const MapLayers& map, MapCell from)
     return std::nullopt;
 }
 
-std::optional<MapCell> FindNearestInn(const MapLayers& map, MapCell from, bool orSpring) {
+namespace {
+
+std::optional<MapCell> SearchRest(const MapLayers& map, MapCell from, bool orSpring, bool throughPeople) {
     constexpr int kSpring = 22;
     std::vector<char> seen(kMapFileSize, 0);
     std::deque<MapCell> queue{from};
@@ -127,15 +129,35 @@ std::optional<MapCell> FindNearestInn(const MapLayers& map, MapCell from, bool o
         queue.pop_front();
         for (const MapCell& move : kMoves) {
             const MapCell to{c.x + move.x, c.y + move.y};
-            if (to.x < 0 || to.y < 0 || to.x >= kTerrainColumns || to.y >= kTerrainRows || seen[Index(to)]) continue;
-            seen[Index(to)] = 1;
+            if (to.x < 0 || to.y < 0 || to.x >= kTerrainColumns || to.y >= kTerrainRows) continue;
             if (map.terrainAt(to.x, to.y) == kInnTerrain) return to;
             if (!world::Walkable(map, to)) continue;
             if (orSpring && map.eventAt(to.x, to.y) == kSpring) return to;
-            if (KindOf(map, to) == CellKind::Free) queue.push_back(to);
+            // Passages and circles on the way carry the hero on.
+            MapCell next = to;
+            switch (KindOf(map, to)) {
+                case CellKind::Free: break;
+                case CellKind::Carries: next = *Landing(map, to); break;
+                case CellKind::Person:
+                    if (!throughPeople) continue;
+                    break;
+                case CellKind::Stops: continue;
+            }
+            if (!world::Walkable(map, next) || seen[Index(next)]) continue;
+            seen[Index(next)] = 1;
+            queue.push_back(next);
         }
     }
     return std::nullopt;
+}
+
+}  // namespace
+
+// Like a walk, the search passes people only when there is no other way:
+// some of them do more than talk (the stone keeper throws his stone).
+std::optional<MapCell> FindNearestInn(const MapLayers& map, MapCell from, bool orSpring) {
+    if (auto rest = SearchRest(map, from, orSpring, false)) return rest;
+    return SearchRest(map, from, orSpring, true);
 }
 
 }  // namespace zanbora::playthrough

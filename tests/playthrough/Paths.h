@@ -42,7 +42,7 @@ struct TrainingSpot {
 std::optional<TrainingSpot> FindTrainingSpot(const MapLayers& map, MapCell from);
 
 // The nearest inn square (a town's ladder) the hero can walk into from
-// `from`, or none. With `orSpring` a spring will do too: it heals once, for
+// `from`, riding passages and circles on the way, or none. With `orSpring` a spring will do too: it heals once, for
 // free, and then dries up.
 std::optional<MapCell> FindNearestInn(const MapLayers& map, MapCell from, bool orSpring = false);
 

@@ -157,8 +157,9 @@ RunSummary PlaythroughRun::play(const BotPlan& plan) {
     run.seed = seed;
     run.job = game->player.Job;
     run.legs = bot->legs();
-    if (!bot->finished()) run.unfinished = bot->currentLeg();
-    if (bot->creditsSeen() && exitStatus == 0) run.outcome = "finished through the credits";
+    const bool throughTheCredits = bot->creditsSeen() && exitStatus == 0;
+    if (!bot->finished() && !throughTheCredits) run.unfinished = bot->currentLeg();
+    if (throughTheCredits) run.outcome = "finished through the credits";
     else if (bot->finished()) run.outcome = "finished";
     else if (!bot->stuck().empty()) run.outcome = "stopped at " + bot->stuck();
     else run.outcome = "the program ended with status " + std::to_string(exitStatus);

@@ -72,19 +72,26 @@ TEST(PlaythroughPaths, TrainingGroundLiesOutsideTheSafeHall) {
     EXPECT_FALSE(FindTrainingSpot(story.map, {54, 481}));
 }
 
-TEST(PlaythroughPaths, TheFirstSealsDungeonHasASpringButNoInn) {
+TEST(PlaythroughPaths, InnsAndSpringsInReach) {
     world::Story story = world::NewGame();
-    // Where the temple hole drops the hero: no town in reach, one spring.
+    // Where the temple hole drops the hero: the dungeon's spring is near,
+    // the nearest inn is out through its circle to the south shore.
     const MapCell landing{33, 334}, spring{45, 345};
-    EXPECT_FALSE(FindNearestInn(story.map, landing));
     EXPECT_EQ(FindNearestInn(story.map, landing, true), spring);
-    // Once drunk it is gone.
-    story.map.setEvent(spring.x, spring.y, 0);
-    EXPECT_FALSE(FindNearestInn(story.map, landing, true));
-    // On the plains an inn is found either way, and it is a town's ladder.
-    auto inn = FindNearestInn(story.map, {40, 74}, true);
+    auto inn = FindNearestInn(story.map, landing);
     ASSERT_TRUE(inn);
     EXPECT_EQ(story.map.terrainAt(inn->x, inn->y), kInnTerrain);
+    EXPECT_LT(inn->y, 330);
+    // Once drunk the spring is gone.
+    story.map.setEvent(spring.x, spring.y, 0);
+    EXPECT_EQ(FindNearestInn(story.map, landing, true), inn);
+    // In the castle the way back to its town rides the maze's passage.
+    story.map.setEvent(50, 420, 0);  // 岩ドラゴン beaten
+    auto castleInn = FindNearestInn(story.map, {45, 430});
+    ASSERT_TRUE(castleInn);
+    EXPECT_EQ(story.map.terrainAt(castleInn->x, castleInn->y), kInnTerrain);
+    // From the hall, with its way out shut, there is none.
+    EXPECT_FALSE(FindNearestInn(story.map, {54, 481}, true));
 }
 
 }  // namespace
