@@ -7,6 +7,7 @@
 #include "game/field/TerrainCodes.h"
 #include "game/party/FieldMenu.h"
 #include "game/party/JobSelect.h"
+#include "game/party/TechniqueNames.h"
 #include "game/party/Town.h"
 #include "game/party/TrainingHall.h"
 #include "game/party/MascotScreen.h"
@@ -21,13 +22,17 @@ namespace {
 
 // The battle menu's entries and the growth wheel's stats, as the cursor
 // counts them.
-constexpr int kAttack = 0, kFlee = 3;
-// The field menu's rows of the mascots, the healing and "セーブ".
-constexpr int kMascotRow = 1, kHealRow = 2, kSaveRow = 5;
+constexpr int kAttack = 0, kTechnique = 1, kFlee = 3;
+// The field menu's rows: the battle technique, the mascots, the healing and
+// "セーブ".
+constexpr int kTechniqueRow = 0, kMascotRow = 1, kHealRow = 2, kSaveRow = 5;
 // The town screen's rows of the inn and the training hall.
 constexpr int kInnRow = 0, kHallRow = 1;
-// The healing technique's number (its row in the hall is one less).
-constexpr int kHealTechnique = 1;
+// The numbers of the healing and sword techniques (their rows in a training
+// hall are one less, in the technique list the same).
+constexpr int kHealTechnique = 1, kSwordTechnique = 4;
+// The dragon rocks are broken by ROBO's laser, not by blows.
+constexpr int kDragonRockId = 899;
 // The mascot slots of the skull and of ROBO.
 constexpr size_t kSkullSlot = 0, kRoboSlot = 1;
 constexpr int kWheelHp = 0, kWheelSpeed = 1, kWheelDefence = 2, kWheelAttack = 3;
@@ -125,6 +130,7 @@ void Autopilot::onFrame() {
     if (screen_.shows("話を聞く。")) return townScreen();
     if (onMascotScreen()) return mascotScreen();
     if (screen_.shows("男「この俺がお前に技を教えてやろう。")) return trainingHall();
+    if (onTechniqueScreen()) return pickRow(kSwordTechnique, vk::Up, vk::Down);
     if (screen_.shows("ゲームの終了") && !screen_.shows("キャンセルします。")) return fieldMenu();
 
     // Anything else (a wipe, a battle scene, a fade) runs by itself; one
@@ -165,7 +171,7 @@ bool Autopilot::answerTrainer() {
             const int cursor = Int(game_->field.Cursor);
             if (cursor < answer) hands_.holdOnly({vk::Down});
             else if (cursor > answer) hands_.holdOnly({vk::Up});
-            else {
+            else if (hands_.mayTap(vk::X)) {
                 hands_.tap(vk::X);
                 questionsAnswered_ = step;
             }
@@ -193,7 +199,7 @@ void Autopilot::townScreen() {
     const bool hurt = hero.Hp < hero.MaxHp || hero.Mp < hero.MaxMp;
     int row = -1;
     if (hurt && hero.Money >= InnPrice(*game_)) row = kInnRow;
-    else if (screen_.shows("修行場に行く。") && wantsHealLevel()) row = kHallRow;
+    else if (screen_.shows("修行場に行く。") && wantedLesson() > 0) row = kHallRow;
     if (row < 0) {
         hands_.releaseAll();
         return hands_.tap(vk::Z);
@@ -201,23 +207,45 @@ void Autopilot::townScreen() {
     pickRow(row, vk::Up, vk::Down);
 }
 
-// One more level of the healing technique while it leaves enough money for
-// the inns, and while the hero's MP pays for a few heals of that level.
-bool Autopilot::wantsHealLevel() const {
+// The lesson the hero wants from a training hall, if its price leaves
+// enough money for the inns: the sword technique once, for the bosses, then
+// levels of healing while his MP pays for a few heals of that level; 0 for
+// none.
+int Autopilot::wantedLesson() const {
     const Player& hero = game_->player;
-    const int level = Int(hero.Progress[kHealTechnique]);
     const int innReserve = 3 * (Int(hero.MaxHp / 10) + Int(hero.MaxMp / 10)) + 100;
-    return level < std::max(1, int(Int(hero.MaxMp / 12))) &&
-           hero.Money >= TrainingPrice(*game_, kHealTechnique) + innReserve;
+    const auto affordable = [&](int technique) {
+        return hero.Money >= TrainingPrice(*game_, technique) + innReserve;
+    };
+    if (hero.Progress[kSwordTechnique] < 1 && affordable(kSwordTechnique)) return kSwordTechnique;
+    const int healLevel = Int(hero.Progress[kHealTechnique]);
+    if (healLevel < std::max(1, int(Int(hero.MaxMp / 12))) && affordable(kHealTechnique)) return kHealTechnique;
+    return 0;
 }
 
-// The training hall: the healing technique's row, or the act key out.
+// The training hall: the wanted lesson's row, or the act key out.
 void Autopilot::trainingHall() {
-    if (!wantsHealLevel()) {
+    const int lesson = wantedLesson();
+    if (lesson == 0) {
         hands_.releaseAll();
         return hands_.tap(vk::Z);
     }
-    pickRow(kHealTechnique - 1, vk::Up, vk::Down);
+    pickRow(lesson - 1, vk::Up, vk::Down);
+}
+
+// The sword, once learned, is the battle technique of every job that can
+// change it (the fighting race keeps its own).
+bool Autopilot::swordWanted() const {
+    const Player& hero = game_->player;
+    return hero.Progress[kSwordTechnique] >= 1 && hero.Progress[7] == 0 && Int(hero.Skill) != kSwordTechnique;
+}
+
+// The technique list, over the field menu or the battle: it names the sword
+// among the learned techniques, and the field menu's last line is not last.
+bool Autopilot::onTechniqueScreen() const {
+    const auto& lines = screen_.shownTexts();
+    return swordWanted() && screen_.shows(TechniqueName(game_->player, kSwordTechnique)) && !lines.empty() &&
+           lines.back() != "ゲームの終了";
 }
 
 // Moves a menu's cursor to `row` and decides.
@@ -336,14 +364,16 @@ void Autopilot::fieldMenu() {
 }
 
 // What the field menu is wanted for, in turn: healing, the save, the
-// mascot; -1 for nothing.
+// mascot, the sword as the battle technique; -1 for nothing.
 int Autopilot::wantedMenuRow() {
     const Player& hero = game_->player;
     const bool knowsHeal = hero.Progress[kHealTechnique] >= 1;
-    const double share = saveWanted_ || bossAhead() ? kHealthyShare : 0.6;
+    // Before a boss the MP is kept for the sword: an inn or a spring heals.
+    const double share = saveWanted_ ? kHealthyShare : 0.6;
     if (knowsHeal && hero.Hp < share * hero.MaxHp && hero.Mp >= FieldHealCost(*game_)) return kHealRow;
     if (saveNow()) return kSaveRow;
     if (Int(hero.Progress[16]) != wantedMascot()) return kMascotRow;
+    if (swordWanted()) return kTechniqueRow;
     return -1;
 }
 
@@ -388,6 +418,9 @@ void Autopilot::battleMenu() {
     int target = kAttack;
     const bool fixed = monster.Id >= kFirstFixedId;
     if (hero.Hp < 0.5 * hero.MaxHp && !fixed) target = kFlee;
+    // The sword ignores armour and never misses: it is kept for bosses.
+    const bool swordReady = Int(hero.Skill) == kSwordTechnique && hero.Mp >= Int(hero.MaxMp / 2);
+    if (fixed && swordReady && monster.Id != kDragonRockId) target = kTechnique;
     if (fixed && plan_.loseAtLeg == leg_ && !chosenDefeatDone_) target = kFlee;
     pickRow(target, vk::Up, vk::Down);
 }

@@ -92,7 +92,9 @@ private:
     void townScreen();
     void fieldMenu();
     int wantedMenuRow();
-    bool wantsHealLevel() const;
+    int wantedLesson() const;
+    bool swordWanted() const;
+    bool onTechniqueScreen() const;
     void trainingHall();
     void pickRow(int row, int up, int down);
     int wantedMascot() const;

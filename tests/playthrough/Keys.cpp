@@ -13,8 +13,19 @@ void KeyHands::holdOnly(std::set<int> keys) {
     held_ = std::move(keys);
 }
 
+namespace {
+constexpr int64_t kMomentMs = 150;
+}
+
+bool KeyHands::mayTap(int key) const {
+    const auto last = lastTap_.find(key);
+    return last == lastTap_.end() || platform_.ticks() - last->second >= kMomentMs;
+}
+
 void KeyHands::tap(int key) {
+    if (!mayTap(key)) return;
     const int64_t now = platform_.ticks();
+    lastTap_[key] = now;
     platform_.keyDownAt(now, key);
     platform_.keyUpAt(now + 1, key);
 }
