@@ -2,7 +2,8 @@
 // The player the tests put at the keyboard: it reads the screen and the
 // game's numbers between frames and answers with key events only. It walks
 // the world's route leg by leg, trains on random battles until the leg's
-// level, and fights through the battle menu and the growth wheel.
+// level, rests at inns, learns and uses techniques, saves when it is safe,
+// and fights through the battle menu and the growth wheel until the credits.
 #include <chrono>
 #include <optional>
 #include <string>
