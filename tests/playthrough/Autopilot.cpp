@@ -266,7 +266,9 @@ bool Autopilot::needsInn() {
     if (hero.Hp >= hero.MaxHp) forgetHealing();
     if (inn_) return true;
     const bool boss = bossAhead();
-    const double share = saveWanted_ || boss ? kHealthyShare : 0.5;
+    // Nearly all his HP before a save, and before a boss unless he has
+    // already turned back once on the way to it.
+    const double share = saveWanted_ || (boss && innTripsOnTheWay_ == 0) ? kHealthyShare : 0.5;
     if (hero.Hp >= share * hero.MaxHp) return false;
     // A boss is worth a spring; an inn wants its price. (The search is not
     // done again while the hero stands still.)
@@ -277,8 +279,11 @@ bool Autopilot::needsInn() {
         healFound_ = FindNearestInn(game_->map, here, boss);
     }
     inn_ = healFound_;
-    const int price = Int((hero.MaxHp - hero.Hp) / 10) + Int((hero.MaxMp - hero.Mp) / 10);
-    if (inn_ && game_->map.terrainAt(inn_->x, inn_->y) == kInnTerrain && hero.Money < price) inn_.reset();
+    if (inn_ && game_->map.terrainAt(inn_->x, inn_->y) == kInnTerrain && hero.Money < InnPrice(*game_)) inn_.reset();
+    // Sent back on the way to the goal a second time: the way is too long
+    // for him yet, he trains one more level first.
+    if (inn_ && leg_ < route_.size() && hero.Level >= wantedLevel() && !saveWanted_ && ++innTripsOnTheWay_ >= 2)
+        ++extraLevels_;
     return inn_.has_value();
 }
 
@@ -329,6 +334,7 @@ void Autopilot::rollBackToSave() {
     spot_.reset();
     forgetHealing();
     attempts_ = 0;
+    innTripsOnTheWay_ = 0;
 }
 
 int Autopilot::wantedLevel() const {
@@ -585,6 +591,7 @@ void Autopilot::closeLeg() {
     if (leg_ % kRestartEvery == 0) restartDue_ = true;
     attempts_ = 0;
     extraLevels_ = 0;
+    innTripsOnTheWay_ = 0;
     legStarts_.push_back({screen_.frameCount(), battles_, defeats_, screen_.ticks(), now});
     attemptStartFrame_ = screen_.frameCount();
 }

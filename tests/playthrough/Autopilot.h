@@ -138,6 +138,7 @@ private:
     MapCell beforeGoal_{-1, -1};
     int attempts_ = 0;
     int extraLevels_ = 0;
+    int innTripsOnTheWay_ = 0;  // times sent back to an inn on the way to this leg's goal
     // After a defeat: the level to reach before trying again, up to the leg
     // that was lost.
     int levelFloor_ = 0;
