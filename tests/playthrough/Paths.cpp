@@ -24,6 +24,23 @@ std::optional<MapCell> Landing(const MapLayers& map, MapCell cell) {
     return std::nullopt;
 }
 
+// Where a walker passing by ends up after entering `to`: on it, or where a
+// passage or circle carries him; none if the cell stops him (people stop
+// him unless `throughPeople`) or he would land off the walkable ground.
+std::optional<MapCell> PassOnto(const MapLayers& map, MapCell to, bool throughPeople) {
+    MapCell arrive = to;
+    switch (KindOf(map, to)) {
+        case CellKind::Free: break;
+        case CellKind::Carries: arrive = *Landing(map, to); break;
+        case CellKind::Person:
+            if (!throughPeople) return std::nullopt;
+            break;
+        case CellKind::Stops: return std::nullopt;
+    }
+    if (!world::Walkable(map, arrive)) return std::nullopt;
+    return arrive;
+}
+
 struct Node {
     int previous = -1;
     PathStep step{};
@@ -56,19 +73,11 @@ std::optional<std::vector<PathStep>> Search(const MapLayers& map, MapCell from, 
                 return unwind(c, PathStep{direction, to, arrive});
             }
             if (std::find(avoid.begin(), avoid.end(), to) != avoid.end()) continue;
-            MapCell arrive = to;
-            switch (KindOf(map, to)) {
-                case CellKind::Free: break;
-                case CellKind::Carries: arrive = *Landing(map, to); break;
-                case CellKind::Person:
-                    if (!throughPeople) continue;
-                    break;
-                case CellKind::Stops: continue;
-            }
-            if (!world::Walkable(map, arrive) || seen[Index(arrive)]) continue;
-            seen[Index(arrive)] = 1;
-            nodes[Index(arrive)] = Node{int(Index(c)), PathStep{direction, to, arrive}};
-            queue.push_back(arrive);
+            const std::optional<MapCell> arrive = PassOnto(map, to, throughPeople);
+            if (!arrive || seen[Index(*arrive)]) continue;
+            seen[Index(*arrive)] = 1;
+            nodes[Index(*arrive)] = Node{int(Index(c)), PathStep{direction, to, *arrive}};
+            queue.push_back(*arrive);
         }
     }
     return std::nullopt;
@@ -134,18 +143,10 @@ std::optional<MapCell> SearchRest(const MapLayers& map, MapCell from, bool orSpr
             if (!world::Walkable(map, to)) continue;
             if (orSpring && map.eventAt(to.x, to.y) == kSpring) return to;
             // Passages and circles on the way carry the hero on.
-            MapCell next = to;
-            switch (KindOf(map, to)) {
-                case CellKind::Free: break;
-                case CellKind::Carries: next = *Landing(map, to); break;
-                case CellKind::Person:
-                    if (!throughPeople) continue;
-                    break;
-                case CellKind::Stops: continue;
-            }
-            if (!world::Walkable(map, next) || seen[Index(next)]) continue;
-            seen[Index(next)] = 1;
-            queue.push_back(next);
+            const std::optional<MapCell> next = PassOnto(map, to, throughPeople);
+            if (!next || seen[Index(*next)]) continue;
+            seen[Index(*next)] = 1;
+            queue.push_back(*next);
         }
     }
     return std::nullopt;
