@@ -2,6 +2,7 @@
 // of the built game folder (or on open grass when it has none yet).
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <memory>

@@ -2,6 +2,7 @@
 // Loading the built pictures of cg/ the way the game loads them.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "platform/ImageLoader.h"

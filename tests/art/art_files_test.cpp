@@ -2,6 +2,7 @@
 // with its cells filled where the game reads them and black where it paints with OR.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>

@@ -1,5 +1,6 @@
 // The two sides' actions, the mascots, the companions and the end check,
 // with the draws pinned to chosen values.
+#include <algorithm>
 #include <cmath>
 
 #include "BattleFixture.h"

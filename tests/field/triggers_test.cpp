@@ -1,7 +1,8 @@
 // The cell triggers: warps, magic circles, bosses, the door, the spring,
 // medals, the inn, and the cells that do nothing.
 #include "field_fixture.h"
-#include "platform/KeyCodes.h"
+
+#include <algorithm>
 #include <tuple>
 
 #include "game/field/WarpTable.h"

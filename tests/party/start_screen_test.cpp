@@ -2,6 +2,7 @@
 // clicks; what it draws, what it starts, what it refuses and deletes.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <filesystem>
 #include <fstream>

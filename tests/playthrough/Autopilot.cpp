@@ -1,5 +1,6 @@
 #include "Autopilot.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 

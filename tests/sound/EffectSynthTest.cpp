@@ -3,6 +3,7 @@
 // length and level the source asks for.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <sstream>

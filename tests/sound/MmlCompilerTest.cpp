@@ -2,6 +2,7 @@
 // right ticks, and faults in a piece are refused with the line they are on.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <sstream>
 #include <string>

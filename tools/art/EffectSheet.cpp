@@ -1,4 +1,5 @@
 // effect.bmp: the battle effects, eight 32 x 32 frames per row on black.
+#include <algorithm>
 #include <cmath>
 
 #include "Paint.h"

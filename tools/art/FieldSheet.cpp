@@ -2,6 +2,7 @@
 // SimBone skeleton and the mascot icons (layout in assets/art/SHEETS.md).
 #include "Sheets.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
