@@ -24,39 +24,51 @@ std::string FindAppDir() {
     return exe.parent_path().string();
 }
 
-// $XDG_DATA_HOME when it is an absolute path (relative ones are to be
-// ignored), else ~/.local/share.
-static std::string DataHome() {
-    if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && xdg[0] == '/') return xdg;
+static std::string HomeFolder() {
     const char* home = std::getenv("HOME");
     if (!home || !*home) {
         const passwd* entry = getpwuid(getuid());
         home = entry ? entry->pw_dir : nullptr;
     }
-    if (!home || !*home) return {};
-    return std::string(home) + "/.local/share";
+    return home && *home ? home : "";
 }
 
-std::string FindUserDir(const std::string& appDir) {
-    if (const char* dir = std::getenv("ZANBORA_DIR"); dir && *dir) return appDir;
-    if (access(appDir.c_str(), W_OK) == 0) return appDir;
-    const std::string dataHome = DataHome();
-    if (dataHome.empty()) {
-        std::fprintf(stderr, "ZANBORA: %s is not writable and there is no home folder; nothing can be saved\n",
-                     appDir.c_str());
-        return appDir;
-    }
-    const std::string userDir = dataHome + "/zanbora";
+// $<variable> when it is an absolute path (relative ones are to be ignored),
+// else <home>/<fallback>; empty when there is no home either.
+static std::string XdgFolder(const char* variable, const char* fallback) {
+    if (const char* xdg = std::getenv(variable); xdg && xdg[0] == '/') return xdg;
+    const std::string home = HomeFolder();
+    return home.empty() ? home : home + "/" + fallback;
+}
+
+// <base>/zanbora, made when missing. Says on stderr why it cannot be made;
+// the path is returned all the same, so that a save there fails with the
+// reason and names the folder it tried.
+static std::string GameFolderUnder(const std::string& base) {
+    const std::string folder = base + "/zanbora";
     std::error_code ignored;
-    fs::create_directories(dataHome, ignored);
+    fs::create_directories(base, ignored);
     std::string error;
-    if (!EnsurePlainDirectory(userDir, error)) {
-        std::fprintf(stderr, "ZANBORA: %s is not writable and %s cannot be used (%s); nothing can be saved\n",
-                     appDir.c_str(), userDir.c_str(), error.c_str());
-        return appDir;
+    if (!EnsurePlainDirectory(folder, error))
+        std::fprintf(stderr, "ZANBORA: %s cannot be used (%s); nothing can be saved there\n", folder.c_str(),
+                     error.c_str());
+    return folder;
+}
+
+UserDirs FindUserDirs(const std::string& appDir) {
+    if (const char* dir = std::getenv("ZANBORA_DIR"); dir && *dir) return {appDir, appDir};
+    std::error_code error;
+    const bool installed = fs::exists(appDir + "/" + kInstalledMark, error);
+    if (!installed && access(appDir.c_str(), W_OK) == 0) return {appDir, appDir};
+    const std::string dataHome = XdgFolder("XDG_DATA_HOME", ".local/share");
+    const std::string configHome = XdgFolder("XDG_CONFIG_HOME", ".config");
+    if (dataHome.empty() || configHome.empty()) {
+        std::fprintf(stderr, "ZANBORA: there is no home folder; nothing can be saved\n");
+        return {appDir, appDir};
     }
-    std::fprintf(stderr, "ZANBORA: saves and settings are kept in %s\n", userDir.c_str());
-    return userDir;
+    UserDirs dirs{GameFolderUnder(dataHome), GameFolderUnder(configHome)};
+    std::fprintf(stderr, "ZANBORA: saves are kept in %s, settings in %s\n", dirs.data.c_str(), dirs.config.c_str());
+    return dirs;
 }
 
 static std::vector<std::string> SplitComponents(const std::string& gamePath) {

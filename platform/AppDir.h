@@ -8,13 +8,26 @@ namespace zanbora {
 // temporary copy of the game folder so they never touch a real save).
 std::string FindAppDir();
 
-// The folder the game writes into: saves, name.ini, settings.ini,
-// screenshots and clear records. It is the game folder when $ZANBORA_DIR
-// names it or when the game folder is writable; an installed game, whose
-// folder is not, writes into $XDG_DATA_HOME/zanbora (by default
-// ~/.local/share/zanbora), made when missing. Says on stderr where the files
-// go when it is not the game folder, and why when no folder can be made.
-std::string FindUserDir(const std::string& appDir);
+// The folders the game writes into.
+struct UserDirs {
+    std::string data;    // saves, name.ini, clear records, screenshots, the lock
+    std::string config;  // settings.ini
+};
+
+// A file of this name in the game folder marks an installed game (the install
+// puts it there; a build folder has none).
+inline constexpr const char* kInstalledMark = "installed";
+
+// Where the player's files go. A build folder is portable and keeps
+// everything itself while it is writable; so does any folder $ZANBORA_DIR
+// names. An installed game (or a build folder that may not be written) keeps
+// the player's files in $XDG_DATA_HOME/zanbora (by default
+// ~/.local/share/zanbora) and settings.ini in $XDG_CONFIG_HOME/zanbora (by
+// default ~/.config/zanbora), whoever runs it, making them when missing.
+// Says on stderr where the files go when it is not the game folder, and why
+// a folder cannot be made (the first save then names the folder and the
+// reason again).
+UserDirs FindUserDirs(const std::string& appDir);
 
 // Turns a game path such as "\wave\MEN02.WAV" into a path under appDir,
 // finding each component whatever its case. When nothing matches, the path

@@ -43,7 +43,7 @@ int StartScale(int chosen) {
 
 struct SdlPlatform::Impl {
     std::string appDir;
-    std::string userDir;
+    UserDirs userDirs;
     Settings settings;
     Pixels shown;         // the frame in the window now
     bool redraw = true;   // draw even an unchanged frame: the window was uncovered, resized or replaced
@@ -57,12 +57,12 @@ struct SdlPlatform::Impl {
     std::unique_ptr<SdlFullScreen> fullScreen;  // Form2, once shown
 };
 
-SdlPlatform::SdlPlatform(std::string appDir, std::string userDir) : impl_(std::make_unique<Impl>()) {
+SdlPlatform::SdlPlatform(std::string appDir, UserDirs userDirs) : impl_(std::make_unique<Impl>()) {
     impl_->appDir = std::move(appDir);
-    impl_->userDir = std::move(userDir);
+    impl_->userDirs = std::move(userDirs);
 }
 
-static std::string SettingsPath(const std::string& userDir) { return userDir + "/settings.ini"; }
+static std::string SettingsPath(const UserDirs& dirs) { return dirs.config + "/settings.ini"; }
 
 static void SetWindowIcon(SDL_Window* window, const std::string& appDir) {
     if (SDL_Surface* icon = IMG_Load((appDir + "/cg/icon.png").c_str())) {
@@ -93,7 +93,7 @@ bool SdlPlatform::showMainWindow() {
         return false;
     }
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
-    impl_->settings = LoadSettingsFile(SettingsPath(impl_->userDir));
+    impl_->settings = LoadSettingsFile(SettingsPath(impl_->userDirs));
     int scale = StartScale(impl_->settings.scale);
     impl_->window = SDL_CreateWindow("ザンボラ戦記", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
                                      kCanvasWidth * scale, kCanvasHeight * scale, SDL_WINDOW_RESIZABLE);
@@ -215,7 +215,7 @@ bool SdlPlatform::handleDesktopKey(const SDL_KeyboardEvent& key) {
             const bool on = (SDL_GetWindowFlags(impl_->window) & SDL_WINDOW_FULLSCREEN_DESKTOP) == 0;
             SetDesktopFullScreen(impl_->window, on);
             impl_->settings.fullScreen = on;
-            SaveSetting(SettingsPath(impl_->userDir), "fullscreen", on ? "yes" : "no");
+            SaveSetting(SettingsPath(impl_->userDirs), "fullscreen", on ? "yes" : "no");
             impl_->redraw = true;
             drawShownFrame();
         }
@@ -224,7 +224,7 @@ bool SdlPlatform::handleDesktopKey(const SDL_KeyboardEvent& key) {
     if (sym == SDLK_F12) {
         if (key.type == SDL_KEYDOWN && !key.repeat && !impl_->shown.data.empty()) {
             std::string error;
-            const std::string path = SaveScreenshot(impl_->shown, impl_->userDir, error);
+            const std::string path = SaveScreenshot(impl_->shown, impl_->userDirs.data, error);
             if (path.empty()) std::fprintf(stderr, "ZANBORA: the screenshot could not be saved: %s\n", error.c_str());
             else std::fprintf(stderr, "ZANBORA: screenshot saved as %s\n", path.c_str());
         }
@@ -329,6 +329,6 @@ intptr_t SdlPlatform::windowHandle() {
     return 0;
 }
 
-bool SdlPlatform::acquireSingleInstance() { return AcquireInstanceLock(impl_->userDir + "/.zanbora.lock"); }
+bool SdlPlatform::acquireSingleInstance() { return AcquireInstanceLock(impl_->userDirs.data + "/.zanbora.lock"); }
 
 }  // namespace zanbora

@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/AppDir.h"
 #include "platform/Platform.h"
 
 struct SDL_KeyboardEvent;
@@ -18,9 +19,10 @@ namespace zanbora {
 
 class SdlPlatform : public Platform {
 public:
-    // The game folder holds the window icon (cg/icon.png); the user folder
-    // holds settings.ini, the screenshots and the single-instance lock.
-    SdlPlatform(std::string appDir, std::string userDir);
+    // The game folder holds the window icon (cg/icon.png); the player's data
+    // folder holds the screenshots and the single-instance lock, the config
+    // folder settings.ini.
+    SdlPlatform(std::string appDir, UserDirs userDirs);
     ~SdlPlatform() override;
     SdlPlatform(const SdlPlatform&) = delete;
     SdlPlatform& operator=(const SdlPlatform&) = delete;

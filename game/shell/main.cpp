@@ -1,20 +1,25 @@
 // ZANBORA: the game program.
-#include <cstdio>
+#include <iostream>
+#include <string>
 
+#include "game/shell/CommandLine.h"
 #include "game/shell/Game.h"
 #include "game/shell/Shutdown.h"
 #include "game/shell/Startup.h"
 #include "platform/AppDir.h"
 #include "platform/EndSignals.h"
+#include "platform/OldPlayerFiles.h"
 #include "platform/SdlPlatform.h"
 
-int main() {
+int main(int argc, char** argv) {
     using namespace zanbora;
+    if (auto status = HandleCommandLine(argc, argv, std::cout, std::cerr)) return *status;
     CatchEndSignals();
     const std::string appDir = FindAppDir();
-    const std::string userDir = FindUserDir(appDir);
-    SdlPlatform platform(appDir, userDir);
-    Game game(platform, appDir, userDir);
+    const UserDirs dirs = FindUserDirs(appDir);
+    CopyOldPlayerFiles(appDir, dirs);
+    SdlPlatform platform(appDir, dirs);
+    Game game(platform, appDir, dirs.data);
     try {
         Form_Load(game);
     } catch (const ProgramEnd& end) {

@@ -22,7 +22,7 @@ namespace {
 class SdlWindowTest : public ::testing::Test {
 protected:
     std::unique_ptr<SdlPlatform> open() {
-        auto platform = std::make_unique<SdlPlatform>(game.path(), user.path());
+        auto platform = std::make_unique<SdlPlatform>(game.path(), UserDirs{user.path(), user.path()});
         EXPECT_TRUE(platform->showMainWindow());
         events(*platform);  // the window's own first events
         return platform;

@@ -111,7 +111,7 @@ protected:
         // longer put a name to.
         renderer = std::make_unique<ScopedVariable>("SDL_RENDER_DRIVER", "software");
         noGl = std::make_unique<ScopedVariable>("SDL_FRAMEBUFFER_ACCELERATION", "0");
-        platform = std::make_unique<SdlPlatform>(dir.path(), dir.path());
+        platform = std::make_unique<SdlPlatform>(dir.path(), UserDirs{dir.path(), dir.path()});
         ASSERT_TRUE(platform->showMainWindow());
         game = std::make_unique<Game>(*platform, dir.path());
     }

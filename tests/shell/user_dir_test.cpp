@@ -1,5 +1,5 @@
-// Where the game writes: its own folder when it may, else the player's data
-// folder ($XDG_DATA_HOME/zanbora), as for a game installed under /usr.
+// Where the game writes: a build folder keeps everything itself; an installed
+// game uses the player's data and config folders.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -72,37 +72,71 @@ struct OpenFolder : TempGameDir {
 
 }  // namespace
 
-TEST(UserDir, AWritableGameFolderKeepsEverythingItself) {
+TEST(UserDir, AWritableBuildFolderKeepsEverythingItself) {
     TempGameDir game(false);
     EnvVar noOverride("ZANBORA_DIR", nullptr);
-    EXPECT_EQ(FindUserDir(game.path()), game.path());
+    const UserDirs dirs = FindUserDirs(game.path());
+    EXPECT_EQ(dirs.data, game.path());
+    EXPECT_EQ(dirs.config, game.path());
 }
 
-TEST(UserDir, AReadOnlyGameFolderWritesIntoTheDataHome) {
+// Installed with `cmake --install --prefix ~/.local`, or run by root from
+// /usr/local, the game folder is writable, but it is no place for a save.
+TEST(UserDir, AnInstalledGameUsesThePlayersFoldersEvenWhenItsOwnIsWritable) {
+    TempGameDir game(false);
+    OpenFolder home;
+    game.write(kInstalledMark, "installed\n");
+    EnvVar noOverride("ZANBORA_DIR", nullptr);
+    {
+        EnvVar data("XDG_DATA_HOME", (home.path() + "/data").c_str());
+        EnvVar config("XDG_CONFIG_HOME", (home.path() + "/config").c_str());
+        const UserDirs dirs = FindUserDirs(game.path());
+        EXPECT_EQ(dirs.data, home.path() + "/data/zanbora");
+        EXPECT_EQ(dirs.config, home.path() + "/config/zanbora");
+        EXPECT_TRUE(fs::is_directory(dirs.data));
+        EXPECT_TRUE(fs::is_directory(dirs.config));
+    }
+    {
+        // Unset or relative XDG variables do not count: the defaults under $HOME.
+        EnvVar data("XDG_DATA_HOME", nullptr);
+        EnvVar config("XDG_CONFIG_HOME", "relative/config");
+        EnvVar homeVar("HOME", home.path().c_str());
+        const UserDirs dirs = FindUserDirs(game.path());
+        EXPECT_EQ(dirs.data, home.path() + "/.local/share/zanbora");
+        EXPECT_EQ(dirs.config, home.path() + "/.config/zanbora");
+    }
+    {
+        // A folder that cannot be made is still named, so the first save says
+        // where it tried; nothing falls back into the game folder.
+        game.write("blocker", "a file where a folder should be");
+        EnvVar data("XDG_DATA_HOME", (game.path() + "/blocker").c_str());
+        EXPECT_EQ(FindUserDirs(game.path()).data, game.path() + "/blocker/zanbora");
+    }
+    EXPECT_FALSE(fs::exists(game.path() + "/saves"));
+    EXPECT_FALSE(fs::exists(game.path() + "/settings.ini"));
+}
+
+TEST(UserDir, AReadOnlyBuildFolderWritesIntoThePlayersFolders) {
     TempGameDir game(false);
     OpenFolder home;
     EnvVar noOverride("ZANBORA_DIR", nullptr);
     {
-        // $XDG_DATA_HOME, made when missing.
-        EnvVar xdg("XDG_DATA_HOME", (home.path() + "/data").c_str());
-        std::string dir = RunWithoutWriteAccess(game.path(), [&] {
-            std::string found = FindUserDir(game.path());
-            return found + (fs::is_directory(found) ? "" : " (missing)");
+        EnvVar data("XDG_DATA_HOME", (home.path() + "/data").c_str());
+        EnvVar config("XDG_CONFIG_HOME", (home.path() + "/config").c_str());
+        std::string dirs = RunWithoutWriteAccess(game.path(), [&] {
+            const UserDirs found = FindUserDirs(game.path());
+            return found.data + "|" + found.config + (fs::is_directory(found.data) ? "" : " (missing)");
         });
-        EXPECT_EQ(dir, home.path() + "/data/zanbora");
-    }
-    {
-        // No $XDG_DATA_HOME (or a relative one, which does not count): ~/.local/share.
-        EnvVar xdg("XDG_DATA_HOME", "relative/data");
-        EnvVar homeVar("HOME", home.path().c_str());
-        std::string dir = RunWithoutWriteAccess(game.path(), [&] { return FindUserDir(game.path()); });
-        EXPECT_EQ(dir, home.path() + "/.local/share/zanbora");
+        EXPECT_EQ(dirs, home.path() + "/data/zanbora|" + home.path() + "/config/zanbora");
     }
     {
         // ZANBORA_DIR names the folder to use for everything, writable or not.
         EnvVar override("ZANBORA_DIR", game.path().c_str());
-        std::string dir = RunWithoutWriteAccess(game.path(), [&] { return FindUserDir(game.path()); });
-        EXPECT_EQ(dir, game.path());
+        std::string dir = RunWithoutWriteAccess(game.path(), [&] {
+            const UserDirs found = FindUserDirs(game.path());
+            return found.data + "|" + found.config;
+        });
+        EXPECT_EQ(dir, game.path() + "|" + game.path());
     }
 }
 
