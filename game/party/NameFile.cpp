@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <sstream>
 
+#include "game/party/SaveFormat.h"
 #include "game/shell/TextCodec.h"
 #include "platform/FileRead.h"
 #include "platform/SafeFile.h"
@@ -40,7 +41,7 @@ bool WriteNameFile(const std::string& path, const NameFile& in) {
     std::string name;
     if (!Utf8ToCp932(in.name, name)) return false;
     std::string error;
-    return WriteFileAtomically(path, name + "\r\n" + std::to_string(in.drawSkip) + "\r\n", error);
+    return WriteFileAtomically(path, name + "\r\n" + SaveNumberText(in.drawSkip) + "\r\n", error);
 }
 
 }  // namespace zanbora
