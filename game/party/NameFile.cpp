@@ -40,7 +40,8 @@ bool WriteNameFile(const std::string& path, const NameFile& in) {
     std::string name;
     if (!Utf8ToCp932(in.name, name)) return false;
     std::string error;
-    return WriteFileAtomically(path, name + "\r\n" + std::to_string(in.drawSkip) + "\r\n", error);
+    // The draw skip (1 or more) as every stored number: a blank before and after.
+    return WriteFileAtomically(path, name + "\r\n " + std::to_string(in.drawSkip) + " \r\n", error);
 }
 
 }  // namespace zanbora

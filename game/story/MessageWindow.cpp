@@ -1,7 +1,5 @@
 #include "game/story/MessageWindow.h"
 
-#include <algorithm>
-
 #include "game/field/Field.h"
 #include "game/party/StatusPanel.h"
 #include "game/shell/Game.h"
@@ -20,7 +18,7 @@ void DrawCharacter(Game& game, const std::string& character, int x, int y, int i
 }
 
 void DrawChoiceBox(Game& game, const std::string& first, const std::string& second) {
-    game.Pic.fillRect(10, 70, 140, 130, 0x000000);
+    game.Pic.fillRect(kChoiceBoxLeft, kChoiceBoxTop, kChoiceBoxRight, kChoiceBoxBottom, 0x000000);
     DrawText(game, first, 50, 80);
     DrawText(game, second, 50, 100);
 }
@@ -88,16 +86,6 @@ int ChoicePrompt(Game& game, const std::vector<std::string>& lines, const std::s
 void TypePage(Game& game, const std::vector<std::string>& lines) {
     ClearMessageBox(game);
     for (size_t i = 0; i < lines.size() && i < 3; ++i) TypeText(game, lines[i], kMessageLeft, kMessageLineY[i]);
-}
-
-void TypePages(Game& game, const std::vector<std::string>& lines) {
-    for (size_t page = 0; page < lines.size(); page += 3) {
-        if (page > 0) WaitKey(game);
-        const size_t end = std::min(lines.size(), page + 3);
-        TypePage(game, std::vector<std::string>(lines.begin() + long(page), lines.begin() + long(end)));
-    }
-    Present(game);
-    WaitKey(game);
 }
 
 }  // namespace zanbora

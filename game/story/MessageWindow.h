@@ -18,6 +18,10 @@ constexpr int kMessageLineY[3] = {290, 310, 330};
 constexpr int kMessageCharAdvance = 19;
 // Longest line the window holds (30 + 25 x 19 = 505).
 constexpr int kMessageLineMax = 25;
+// The box of a two-way question over the field view, corners included; its
+// answers stand at (50, 80) and (50, 100). The widest, "オトコモード", ends
+// at x 150: the box leaves it the same 10 pixels it leaves above the first.
+constexpr int kChoiceBoxLeft = 10, kChoiceBoxTop = 70, kChoiceBoxRight = 160, kChoiceBoxBottom = 130;
 
 // Fills the window (0, 290)-(500, 350) black.
 void ClearMessageBox(Game& game);
@@ -42,8 +46,5 @@ int ChoicePrompt(Game& game, const std::vector<std::string>& lines, const std::s
 
 // One page: clears the window and types up to three lines.
 void TypePage(Game& game, const std::vector<std::string>& lines);
-// Pages of three lines each, a key between pages; the last page stays
-// shown, presented, until a key.
-void TypePages(Game& game, const std::vector<std::string>& lines);
 
 }  // namespace zanbora

@@ -22,19 +22,18 @@ constexpr int kMirrorId = 15;
 
 }  // namespace
 
-int HostPrompt(Game& game, const std::vector<std::string>& lines, const std::string& first,
-               const std::string& second) {
+int HostPrompt(Game& game, const std::vector<std::string>& lines, const Choice& choice) {
     game.field.Cursor = 0;
     game.Pic.clear();
     DrawHero(game);
     DrawStatusPanel(game);
     ClearMessageBox(game);
     for (size_t i = 0; i < lines.size(); ++i) TypeText(game, lines[i], 30, 290 + 20 * int(i));
-    return ChoicePrompt(game, lines, first, second);
+    return ChoicePrompt(game, lines, choice.first, choice.second);
 }
 
 void MirrorDuel(Game& game) {
-    const int answer = HostPrompt(game, scene::kDuelOffer, "戦う", "やめとく");
+    const int answer = HostPrompt(game, scene::kDuelOffer, scene::kDuelChoice);
     Player& hero = game.player;
     if (answer != 0 || hero.Money < kDuelFee) return;
     hero.Money -= kDuelFee;
@@ -57,7 +56,7 @@ void MirrorDuel(Game& game) {
 }
 
 void HpService(Game& game) {
-    const int answer = HostPrompt(game, scene::kHpOffer, "元気！", "やめとく");
+    const int answer = HostPrompt(game, scene::kHpOffer, scene::kHpChoice);
     Player& hero = game.player;
     if (answer != 0 || hero.Money < kHpFee) return;
     hero.Money -= kHpFee;
@@ -66,7 +65,7 @@ void HpService(Game& game) {
 }
 
 void ModeSwitch(Game& game) {
-    const int answer = HostPrompt(game, scene::kModeOffer, "通常モード", "オトコモード");
+    const int answer = HostPrompt(game, scene::kModeOffer, scene::kModeChoice);
     game.player.Progress[11] = answer == 1 ? 1 : 0;
     ClearMessageBox(game);
     TypePage(game, scene::kModeWarning);

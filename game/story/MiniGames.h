@@ -4,6 +4,7 @@
 
 namespace zanbora {
 
+struct Choice;
 struct Game;
 
 // The hosts in the bean folk's hall (event code 1 in their rows).
@@ -14,7 +15,6 @@ void MirrorDuel(Game& game);  // row 478: a paid duel with a copy of the hero; m
 
 // A host's offer: the field and the hero, the host's three lines typed,
 // then the two choices. 0 for the first choice, 1 for the second.
-int HostPrompt(Game& game, const std::vector<std::string>& lines, const std::string& first,
-               const std::string& second);
+int HostPrompt(Game& game, const std::vector<std::string>& lines, const Choice& choice);
 
 }  // namespace zanbora

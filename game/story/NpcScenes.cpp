@@ -2,6 +2,9 @@
 // for the bean folk's hall, open the way ahead or ask for something first.
 #include "game/story/NpcScenes.h"
 
+#include <string>
+#include <vector>
+
 #include "game/battle/LevelUp.h"
 #include "game/field/Field.h"
 #include "game/party/StatusPanel.h"
@@ -27,6 +30,18 @@ int CellX(Game& game) { return Int(game.player.HeroX); }
 int CellY(Game& game) { return Int(game.player.HeroY); }
 
 void ClearHeroCell(Game& game) { game.map.setEvent(CellX(game), CellY(game), 0); }
+
+// A name as lines of the window: a name longer than a line (names run to
+// 32 characters) goes on over the next one.
+Page NameLines(const std::string& name) {
+    const std::vector<std::string> characters = Utf8Characters(name);
+    Page lines;
+    for (size_t i = 0; i < characters.size(); ++i) {
+        if (i % kMessageLineMax == 0) lines.emplace_back();
+        lines.back() += characters[i];
+    }
+    return lines;
+}
 
 // A host leaves his post for the hall and waits there at (x, y).
 void MoveToHall(Game& game, int x, int y) {
@@ -170,11 +185,15 @@ void LastBossSpeech(Game& game) {
     Script speech = scene::kLastBossSpeech;
     const std::string greeting = game.player.Name + "よく帰ってきましたね" + "。";
     // A long name would run the greeting past the window's edge: then the
-    // name and the greeting share a page of their own.
-    if (Utf8Length(greeting) <= size_t(kMessageLineMax))
+    // name, over two lines if need be, and the greeting get a page of their
+    // own.
+    if (Utf8Length(greeting) <= size_t(kMessageLineMax)) {
         speech.front().insert(speech.front().begin(), greeting);
-    else
-        speech.insert(speech.begin(), Page{game.player.Name, "よく帰ってきましたね。"});
+    } else {
+        Page page = NameLines(game.player.Name);
+        page.push_back("よく帰ってきましたね。");
+        speech.insert(speech.begin(), page);
+    }
     for (const Page& page : speech) {
         TypePage(game, page);
         BreakPage(game);

@@ -12,6 +12,10 @@
 
 namespace zanbora {
 
+std::string PowerShownLine(int64_t power) {
+    return NumberText(double(power + 5)) + "で、ございます。パスワードは";
+}
+
 void PowerReading(Game& game) {
     game.Pic.clear();
     DrawHero(game);
@@ -23,7 +27,7 @@ void PowerReading(Game& game) {
     BreakPage(game);
     const int64_t power = PowerOf(game.player);
     TypeText(game, "あなたの戦闘力は", 30, 290);
-    TypeText(game, NumberText(double(power + 5)) + "で、ございます。パスワードは", 30, 310);
+    TypeText(game, PowerShownLine(power), 30, 310);
     const std::string password = MakePassword(game, power);
     TypeText(game, "「" + password + "」です。", 30, 330);
     BreakPage(game);

@@ -15,6 +15,7 @@
 #include "game/story/MessageWindow.h"
 #include "game/story/MiniGames.h"
 #include "game/story/Music.h"
+#include "game/story/StoryLines.h"
 
 namespace zanbora {
 
@@ -196,19 +197,25 @@ void RaceGame(Game& game) {
                                                      : "ベストタイムは" + RaceTimeText(int64_t(hero.Progress[15])) + "だ";
     const int answer = HostPrompt(game, {"マメ館のレースゲームをするか？必要金額は20銭",
                                          "カーソルキーで左右移動。Xで前進。Zで後退。", best},
-                                  "遊ぶ", "やめとく");
+                                  scene::kRaceChoice);
     if (answer != 0 || hero.Money < kFee) return;
     hero.Money -= kFee;
     ScreenWipe(game);
     RaceState race;
     RunRace(game, race);
+    RaceResult(game, race.RaceTime);
+}
 
-    if (hero.Progress[15] == 0 || double(race.RaceTime) < hero.Progress[15]) hero.Progress[15] = double(race.RaceTime);
-    const double reward = RaceReward(hero.Level, race.RaceTime);
-    ClearMessageBox(game);
-    TypeText(game, "今回のタイムは" + RaceTimeText(race.RaceTime) + "だ", 30, 290);
-    TypeText(game, "ベストタイムは" + RaceTimeText(int64_t(hero.Progress[15])) + "だ", 30, 310);
-    TypeText(game, "獲得経験値は" + NumberText(reward) + "ポイントだ。", 30, 330);
+Page RaceResultPage(int64_t raceTime, int64_t bestTime, double reward) {
+    return {"今回のタイムは" + RaceTimeText(raceTime) + "だ", "ベストタイムは" + RaceTimeText(bestTime) + "だ",
+            "獲得経験値は" + NumberText(reward) + "ポイントだ。"};
+}
+
+void RaceResult(Game& game, int64_t raceTime) {
+    Player& hero = game.player;
+    if (hero.Progress[15] == 0 || double(raceTime) < hero.Progress[15]) hero.Progress[15] = double(raceTime);
+    const double reward = RaceReward(hero.Level, raceTime);
+    TypePage(game, RaceResultPage(raceTime, int64_t(hero.Progress[15]), reward));
     Present(game);
     Wait(game, 300);
     WaitKey(game);

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "game/story/Script.h"
+
 namespace zanbora {
 
 struct Game;
@@ -32,5 +34,10 @@ void RaceStep(Game& game);
 bool RaceFrame(Game& game, RaceState& race);
 // The countdown, the race and the return to where the hero stood.
 void RunRace(Game& game, RaceState& race);
+// After the race: the best time kept, the page of this time, the best time
+// and the experience won, then the experience and any levels it brings.
+void RaceResult(Game& game, int64_t raceTime);
+// The three lines of that page.
+Page RaceResultPage(int64_t raceTime, int64_t bestTime, double reward);
 
 }  // namespace zanbora

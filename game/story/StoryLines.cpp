@@ -100,6 +100,10 @@ const Page kDuelOffer = {"俺と戦うか？必要金額は500銭", "勝った�
 const Page kHpOffer = {"んー？　　　　　　　　　　　", "ユー元気？ミーは元気。", "100銭　イイコト　元気？"};
 const Page kModeOffer = {"オレはマメ館のアニキ、ゴンタだ。", "オトコの中のオトコだと言ったはずだ。", "もしかして、オトコになりに来たか？"};
 const Page kModeWarning = {"オトコモードはちょびっとだけ敵が強いぞ。"};
+const Choice kRaceChoice = {"遊ぶ", "やめとく"};
+const Choice kDuelChoice = {"戦う", "やめとく"};
+const Choice kHpChoice = {"元気！", "やめとく"};
+const Choice kModeChoice = {"通常モード", "オトコモード"};
 }  // namespace scene
 
 std::vector<const Script*> AllStoryScripts() {
@@ -117,6 +121,11 @@ std::vector<const Script*> AllStoryScripts() {
 std::vector<const Page*> AllStoryPages() {
     using namespace scene;
     return {&kDuelOffer, &kHpOffer, &kModeOffer, &kModeWarning};
+}
+
+std::vector<const Choice*> AllStoryChoices() {
+    using namespace scene;
+    return {&kRaceChoice, &kDuelChoice, &kHpChoice, &kModeChoice};
 }
 
 }  // namespace zanbora

@@ -45,6 +45,12 @@ extern const Script kStoneMissing;       // row 195, no stone yet
 extern const Script kNobody;             // any other talking cell
 }  // namespace talk
 
+// The two answers of a host's offer, as its choice box shows them.
+struct Choice {
+    const char* first;
+    const char* second;
+};
+
 // The scenes and the hosts of the hall.
 namespace scene {
 extern const Script kLastBossSpeech;     // after the hero's name line
@@ -55,10 +61,15 @@ extern const Page kDuelOffer;
 extern const Page kHpOffer;
 extern const Page kModeOffer;
 extern const Page kModeWarning;
+extern const Choice kRaceChoice;
+extern const Choice kDuelChoice;
+extern const Choice kHpChoice;
+extern const Choice kModeChoice;
 }  // namespace scene
 
 // Every script above, for a reader that wants them all.
 std::vector<const Script*> AllStoryScripts();
 std::vector<const Page*> AllStoryPages();
+std::vector<const Choice*> AllStoryChoices();
 
 }  // namespace zanbora

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
+#include <string>
 
 #include "game/party/FieldMenu.h"
 #include "game/shell/Frame.h"
@@ -34,6 +36,23 @@ protected:
         return lit;
     }
 };
+
+// Which screen each presented frame showed: 'M' the menu (its box's white
+// left edge), 'Q' the quit confirmation (its first line above the box), in
+// order and without repeats.
+std::string ScreensShown(HeadlessPlatform& platform, const std::function<void()>& run) {
+    std::string screens;
+    platform.onPresent = [&](const Pixels& frame) {
+        char screen = '?';
+        if (frame.at(20, 100) == 0xFFFFFFu) screen = 'M';
+        for (int x = 30; x < 200 && screen == '?'; ++x)
+            if (frame.at(x, 18) == 0xFFFFFFu) screen = 'Q';
+        if (screens.empty() || screens.back() != screen) screens += screen;
+    };
+    run();
+    platform.onPresent = nullptr;
+    return screens;
+}
 
 }  // namespace
 
@@ -117,8 +136,18 @@ TEST_F(FieldMenuTest, QuittingEndsTheProgramWithoutWritingAnything) {
 }
 
 TEST_F(FieldMenuTest, TheQuitConfirmationGoesBackToTheMenuOnCancelOrTheFirstAnswer) {
-    run("DDDDDD.X..Z....X..X...Z");
-    EXPECT_EQ(game().field.Cursor, 0);
+    // Z in the confirmation: back to the menu, whose next Z closes it.
+    script("DDDDDD.X..Z..Z", kMenuFrame);
+    EXPECT_EQ(ScreensShown(tg.platform, [&] { MenuN(game()); }), "MQM");
+    EXPECT_EQ(played("men04"), 1) << "only the menu's own cancel sounds";
+
+    // X on "キャンセルします。", the first answer: the confirmation put the
+    // pointer there, so X answers it at once.
+    game().field.Cursor = 0;
+    script("DDDDDD.X..X..Z", kMenuFrame);
+    EXPECT_EQ(ScreensShown(tg.platform, [&] { MenuN(game()); }), "MQM");
+    EXPECT_EQ(played("men04"), 2);
+    EXPECT_EQ(game().field.Cursor, 0) << "the menu is back on its first row";
     EXPECT_EQ(game().GameState, "MOVE");
 }
 

@@ -187,7 +187,7 @@ TEST(StartScreen, TypingPickingDeletingAndStartingWithTheKeyboard) {
     EXPECT_EQ(game.player.Attack, 33.5);
     EXPECT_EQ(game.map.eventAt(40, 40), 33);
     EXPECT_EQ(game.map.eventAt(80, 475), 25);
-    EXPECT_EQ(zanbora::testing::ReadWholeFile(t.dir.path() + "/name.ini"), "\x83\x7d\x83\x81\x91\xbe\x98\x59\r\n1\r\n");
+    EXPECT_EQ(zanbora::testing::ReadWholeFile(t.dir.path() + "/name.ini"), "\x83\x7d\x83\x81\x91\xbe\x98\x59\r\n 1 \r\n");
 }
 
 TEST(StartScreen, EnterInTheNameBoxStartsANewHeroWithTheItemList) {
@@ -262,7 +262,7 @@ TEST(StartScreen, TheMouseWorksEveryControl) {
     EXPECT_EQ(t.run(), 0);
     EXPECT_EQ(game.player.Level, 12);
     EXPECT_EQ(game.clock.DrawSkip, 10);
-    EXPECT_EQ(zanbora::testing::ReadWholeFile(t.dir.path() + "/name.ini"), "\x83\x7d\x83\x81\x91\xbe\x98\x59\r\n10\r\n");
+    EXPECT_EQ(zanbora::testing::ReadWholeFile(t.dir.path() + "/name.ini"), "\x83\x7d\x83\x81\x91\xbe\x98\x59\r\n 10 \r\n");
 }
 
 TEST(StartScreen, AClickInTheNameBoxPutsTheCaretThere) {
@@ -359,7 +359,7 @@ TEST(StartScreen, ALookAlikeNameIsUsedInItsCodePageForm) {
     t.game->GameState = "load";  // returns instead of running the main loop
     PPPN(*t.game);
     EXPECT_EQ(t.game->player.Name, "マメ～");
-    EXPECT_EQ(zanbora::testing::ReadWholeFile(t.dir.path() + "/name.ini"), "\x83\x7d\x83\x81\x81\x60\r\n1\r\n");
+    EXPECT_EQ(zanbora::testing::ReadWholeFile(t.dir.path() + "/name.ini"), "\x83\x7d\x83\x81\x81\x60\r\n 1 \r\n");
     ASSERT_TRUE(WriteSave(*t.game));
     EXPECT_TRUE(fs::exists(t.dir.path() + "/saves/マメ～"));
 }

@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <fstream>
+#include <string>
 
 #include "game/field/MapLayers.h"
 #include "game/party/NameFile.h"
@@ -39,6 +40,9 @@ TEST(TextCodec, ShiftJisRoundTripAndCharacterCounts) {
     EXPECT_EQ(Cp932ToUtf8("\x82"), "\xEF\xBF\xBD");  // a cut-off character is shown, not lost silently
 }
 
+// The draw-skip number is written like every number of the game's files,
+// " 2 " (the start screen's tests check the bytes); a bare number, as older
+// files and hand edits have it, reads too.
 TEST(NameFile, WritesShiftJisWithCrLfAndReadsItBack) {
     TempGameDir dir(false);
     const std::string path = dir.path() + "/name.ini";
@@ -50,6 +54,11 @@ TEST(NameFile, WritesShiftJisWithCrLfAndReadsItBack) {
     NameFile untouched{"keep", 5};
     EXPECT_FALSE(ReadNameFile(dir.path() + "/missing.ini", untouched));
     EXPECT_EQ(untouched.name, "keep");
+    for (const char* skipLine : {"3", " 3 ", "3 "}) {
+        NameFile parsed;
+        ASSERT_TRUE(ParseNameFile(std::string("taro\r\n") + skipLine + "\r\n", parsed)) << skipLine;
+        EXPECT_EQ(parsed.drawSkip, 3) << "[" << skipLine << "]";
+    }
 }
 
 TEST(ItemList, PutsEachCodeIntoItsCellAndSkipsBrokenLines) {

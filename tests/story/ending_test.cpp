@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <vector>
 
 #include "game/shell/TextCodec.h"
 #include "game/story/ClearRecord.h"
@@ -51,12 +52,7 @@ TEST_F(EndingTest, TheRecordsBytesForAKnownHero) {
         "クリアレベル:漢\r\nゴン\r\n勇者マメ\r\nLv:42\r\nHP:1234.5\r\nMP:321\r\n攻撃力:250\r\n防御力:180\r\n"
         "速度:99\r\n日数:12\r\n勝利回数:345\r\nセーブ回数:6\r\nプレイ時間:2:05\r\nパスワード\r\n";
     ASSERT_EQ(text.substr(0, head.size()), head);
-    const std::string password = text.substr(head.size());
-    ASSERT_EQ(password.size(), 11u) << "no line end after the password";
-    for (char c : password) {
-        EXPECT_GE(int(c), 30);
-        EXPECT_LE(int(c), 79);
-    }
+    EXPECT_EQ(text.substr(head.size()), "DO;+?*G0>=8") << "this hero's password, no line end after it";
     ASSERT_TRUE(WriteClearRecord(game()));
     std::string expected;
     ASSERT_TRUE(Utf8ToCp932(text, expected));
@@ -134,12 +130,27 @@ TEST_F(EndingTest, TheRollHasItsHeadingsAndTheirLineCounts) {
 TEST_F(EndingTest, TheWholeEndingWritesTheRecordRollsTheCreditsAndEndsTheGame) {
     tg.dir.write("midi/data7.mid", "MThd");
     // Keep the frames of the speech only; the credits are thousands of frames.
-    tg.platform.autopilot = [&](HeadlessPlatform&) {
-        if (soundCount("MEN10") > 0) keepShots = false;
+    // From the flash on, the colour of the corner beside the field view.
+    std::vector<uint32_t> corner;
+    size_t night = 0;  // the first frame after the night music began
+    tg.platform.autopilot = [&](HeadlessPlatform& platform) {
+        if (soundCount("MEN10") == 0) return;
+        keepShots = false;
+        if (corner.size() < 100) corner.push_back(platform.lastFrame().at(5, 5));
+        if (!night && soundCount("data7.mid") > 0) night = corner.size();
     };
     const int status = RunUntilEnd([&] { EndingScene(game()); });
     EXPECT_EQ(status, 0);
     EXPECT_TRUE(Shown("たのんだぞ・・・・・・・。", 290));
+    // To white in steps of 4, then the night music and to night blue in
+    // steps of 8, ending on the credits' dark blue.
+    ASSERT_EQ(corner.size(), 100u);
+    for (int k = 0; k < 64; ++k) ASSERT_EQ(corner[k], Rgb(4 * k, 4 * k, 4 * k)) << k;
+    EXPECT_EQ(night, 65u) << "the music changes between the two fades";
+    EXPECT_EQ(corner[64], Rgb(255, 255, 247));
+    EXPECT_EQ(corner[65], Rgb(247, 247, 243));
+    EXPECT_EQ(corner[95], Rgb(7, 7, 123));
+    EXPECT_EQ(corner[96], Rgb(0, 0, 120));
     EXPECT_TRUE(std::filesystem::exists(RecordFile()));
     EXPECT_GE(soundCount("data7.mid"), 1);
     std::vector<std::string> volumes;

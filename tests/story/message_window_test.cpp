@@ -8,6 +8,8 @@
 #include "game/party/Player.h"
 #include "game/shell/Frame.h"
 #include "game/story/MessageWindow.h"
+#include "game/story/Script.h"
+#include "game/story/StoryLines.h"
 #include "platform/KeyCodes.h"
 #include "support/TestGame.h"
 
@@ -174,20 +176,47 @@ TEST_F(MessageWindowTest, APromptAnsweredAtOnceChoosesTheFirstOptionAndIgnoresAc
     EXPECT_TRUE(game.keys.KeyAct);
 }
 
-TEST_F(MessageWindowTest, TypePagesStartsTheFourthLineOnAClearedWindowAfterAKey) {
+// Every answer a host offers lies inside the box drawn behind it, at the
+// game's own font.
+TEST_F(MessageWindowTest, EveryHostsAnswersFitInsideTheChoiceBox) {
+    auto promptFrame = [&](const std::string& first, const std::string& second) {
+        game.keys.KeyDecide = true;  // answered at once: the frame stays on Pic
+        ChoicePrompt(game, {"どうする？"}, first, second);
+        return game.Pic.pixels();
+    };
+    const Pixels bare = promptFrame("", "");
+    for (const Choice* choice : AllStoryChoices()) {
+        const Pixels labelled = promptFrame(choice->first, choice->second);
+        int ink = 0, outside = 0, right = 0;
+        for (int y = 0; y < labelled.height; ++y)
+            for (int x = 0; x < labelled.width; ++x) {
+                if (labelled.at(x, y) == bare.at(x, y)) continue;
+                ++ink;
+                right = std::max(right, x);
+                outside += x <= kChoiceBoxLeft || x >= kChoiceBoxRight || y <= kChoiceBoxTop || y >= kChoiceBoxBottom;
+            }
+        EXPECT_GT(ink, 0) << choice->first;
+        EXPECT_EQ(outside, 0) << choice->first << " / " << choice->second << " reach x " << right;
+    }
+}
+
+// A fourth line is a new page: the scenes' scripts break there with a key.
+TEST_F(MessageWindowTest, AScriptsFourthLineStartsOnAClearedWindowAfterAKey) {
     const int64_t start = t.platform.ticks();
     t.platform.keyDownAt(start + 1000, vk::X);
     t.platform.keyUpAt(start + 1020, vk::X);
-    t.platform.keyDownAt(start + 3000, vk::Z);
-    std::vector<std::string> rows{"いち", "に", "さん", "よん"};
     int64_t fourthStarted = 0;
+    bool thirdLineGone = false;
     t.platform.onPresent = [&](const Pixels&) {
         if (!fourthStarted && LitInCell(game, 290, 1) == 0 && LitInCell(game, 290, 0) > 0 &&
-            t.platform.ticks() > start + 500)
+            t.platform.ticks() > start + 500) {
             fourthStarted = t.platform.ticks();
+            thirdLineGone = LitInCell(game, 330, 0) == 0 && LitInCell(game, 310, 0) == 0;
+        }
     };
-    TypePages(game, rows);
-    EXPECT_GE(fourthStarted, start + 1000);
-    EXPECT_EQ(LitInCell(game, 310, 0), 0);  // the second page has one line only
-    EXPECT_GE(t.platform.ticks(), start + 3000);
+    SayScript(game, {{"いちばん", "にばん", "さんばん"}, {"よ"}});
+    EXPECT_GE(fourthStarted, start + 1000) << "not before the key";
+    EXPECT_TRUE(thirdLineGone) << "the first page was cleared away";
+    EXPECT_GT(LitInCell(game, 290, 0), 0);
+    EXPECT_EQ(LitInCell(game, 310, 0), 0) << "the second page has one line only";
 }

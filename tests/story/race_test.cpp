@@ -96,6 +96,39 @@ TEST_F(RaceTest, SteeringStopsAtTheTrackEdge) {
     EXPECT_DOUBLE_EQ(game().player.HeroX, 115.325);
 }
 
+// The page after the race, and what it pays: a level-3 hero is paid
+// Int(19 x (187000 - time) / 800000 + 1).
+TEST_F(RaceTest, TheResultPageTellsTheTimeTheBestTimeAndTheExperience) {
+    pressX = true;
+    Player& hero = game().player;
+    hero.Level = 3;
+    hero.Exp = 0;
+    hero.Progress[15] = 60000;
+    RaceResult(game(), 65030);
+    EXPECT_TRUE(Shown("今回のタイムは1:5:30だ", 290));
+    EXPECT_TRUE(Shown("ベストタイムは1:0:0だ", 310)) << "a slower race keeps the best time";
+    EXPECT_TRUE(Shown("獲得経験値は3ポイントだ。", 330));
+    EXPECT_EQ(hero.Exp, 3);
+    EXPECT_EQ(hero.Level, 3);
+    EXPECT_EQ(soundCount("data4.mid"), 0) << "no level, no fanfare";
+    EXPECT_EQ(game().music.BgmFile, "data1.mid") << "back to the field music";
+
+    ForgetFrames();
+    RaceResult(game(), 50000);
+    EXPECT_TRUE(Shown("今回のタイムは0:50:0だ", 290));
+    EXPECT_TRUE(Shown("ベストタイムは0:50:0だ", 310)) << "the new best";
+    EXPECT_TRUE(Shown("獲得経験値は4ポイントだ。", 330));
+    EXPECT_EQ(double(hero.Progress[15]), 50000);
+    EXPECT_EQ(hero.Exp, 7);
+
+    hero.Exp = 29;
+    RaceResult(game(), 50000);
+    EXPECT_EQ(hero.Exp, 33);
+    EXPECT_EQ(hero.Level, 4) << "past 3 x 3 x 3 + 5";
+    EXPECT_EQ(soundCount("LVUP"), 1);
+    EXPECT_GE(soundCount("data4.mid"), 1);
+}
+
 // Two laps on the world's own track: X held the whole race, the arrows
 // steer towards the middle of the road a few rows ahead.
 TEST_F(RaceTest, ARaceDrivenWithKeysFinishesTwoLapsAndPays) {

@@ -1,4 +1,8 @@
 // People who talk: what they say by their row and what it changes.
+#include <algorithm>
+#include <cstdlib>
+#include <vector>
+
 #include "game/battle/LevelUp.h"
 #include "game/shell/MainLoop.h"
 #include "game/story/NpcScenes.h"
@@ -161,6 +165,41 @@ TEST_F(TalkTest, TheLastBossGreetsLongAndShortNamesInsideTheWindow) {
     EXPECT_TRUE(Shown("よく帰ってきましたね。", 310));
     EXPECT_TRUE(Shown("あなたに話しておくことがあります。", 290));
     EXPECT_TRUE(Shown("手加減はせぬぞ。", 310)) << "the whole speech follows";
+
+    // The longest name a hero can have: 32 characters, 25 on the first line.
+    ForgetFrames();
+    game().player.Name = "あいうえおかきくけこさしすせそたちつてとなにぬねのはひふへほまみ";
+    LastBossSpeech(game());
+    EXPECT_TRUE(Shown("あいうえおかきくけこさしすせそたちつてとなにぬねの", 290));
+    EXPECT_TRUE(Shown("はひふへほまみ", 310));
+    EXPECT_TRUE(Shown("よく帰ってきましたね。", 330));
+    EXPECT_TRUE(Shown("あなたに話しておくことがあります。", 290));
+}
+
+// The keeper throws the stone west: the view follows it half a cell a frame
+// from his cell to column 20 while it rises 2 pixels a frame to 80 and falls
+// back at the same pace, landing where the view stops.
+TEST_F(TalkTest, TheThrownStoneArcsUpToEightyPixelsAndLandsInColumnTwenty) {
+    Surface& items = game().sheets.item_c;
+    items.fillRect(320, 0, 339, 19, 0x00FF00);  // the stone, all green
+    items.fillRect(320, 20, 339, 39, 0x000000);  // and solid
+    std::vector<int> heights;  // of the stone over its row, frame by frame
+    tg.platform.autopilot = [&](HeadlessPlatform& platform) {
+        for (int y = 0; y < 160; ++y)
+            if (platform.lastFrame().at(160, y) == 0x00FF00u) {
+                heights.push_back(133 - y);
+                return;
+            }
+    };
+    game().map.setEvent(60, 196, 1);
+    TalkTo(60, 196);
+    ASSERT_GE(heights.size(), 81u);
+    EXPECT_EQ(heights[0], 0);
+    for (size_t k = 1; k <= 80; ++k) EXPECT_EQ(std::abs(heights[k] - heights[k - 1]), 2) << k;
+    EXPECT_EQ(heights[40], 80) << "the top of the arc, halfway";
+    EXPECT_EQ(*std::max_element(heights.begin(), heights.end()), 80);
+    EXPECT_EQ(heights[80], 0) << "down again as the view reaches column 20";
+    EXPECT_EQ(game().map.eventAt(20, 196), 17);
 }
 
 // The whole stone task with keys: the keeper throws, the hero walks to the
