@@ -58,8 +58,9 @@ struct Player {
     std::array<ProgressSlot, 21> Progress{};
     std::array<int, 51> MascotOwned{};
     std::string JobSkillName;
-    // Multiplier of technique costs; 1 until the job tables set it.
-    double SkillFactor = 1;
+    // Multiplier of technique costs; 0 until the job tables set it when the
+    // trainer gives the hero a job.
+    double SkillFactor = 0;
     // Clock at which play time was last folded into Progress[12].
     int64_t PlayClock = 0;
     // Scratch value of the job questionnaire and the save preview.

@@ -42,7 +42,7 @@ extern const Script kCastleBean;         // row 390
 extern const Script kWhyZambora;         // row 485
 extern const Script kStoneBrought;       // row 195, the stone in place
 extern const Script kStoneMissing;       // row 195, no stone yet
-extern const Script kNobody;             // any other talking cell
+extern const Script kNobody;             // row 0: a talking cell with no line of its own
 }  // namespace talk
 
 // The two answers of a host's offer, as its choice box shows them.
