@@ -13,7 +13,7 @@ namespace zanbora {
 
 namespace {
 
-constexpr std::string_view kTemporaryPrefix = ".tmp-", kTemporarySuffix = ".part";
+constexpr char kTemporaryPrefix[] = ".tmp-", kTemporarySuffix[] = ".part";
 
 std::string Reason(int err) { return std::strerror(err); }
 

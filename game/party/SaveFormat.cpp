@@ -237,7 +237,6 @@ bool ParseSave(std::string_view bytes, Player& hero, MapLayers& map, std::string
         else
             return false;
     }
-    if (!SaveValuesInRange(read, problem)) return false;
 
     // Everything from the map line on is one stream of numbers.
     const size_t mapStart = size_t(lines[kMapLine].data() - bytes.data());
@@ -276,6 +275,7 @@ bool ParseSave(std::string_view bytes, Player& hero, MapLayers& map, std::string
         problem = "マスコットの合計が合いません";
         return false;
     }
+    if (!SaveValuesInRange(read, problem)) return false;
 
     hero = read;
     size_t cell = 0;

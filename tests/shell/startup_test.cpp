@@ -48,7 +48,7 @@ TEST(Startup, TemporaryFilesOfACutShortWriteAreCleared) {
     t.dir.write(".tmp-99.part", "half the settings");
     t.dir.write("saves/.tmp-keep", "not one of ours");
     std::filesystem::create_directory(user + "/saves/.tmp-1.part");
-    testing::TempGameDir outside(false);
+    zanbora::testing::TempGameDir outside(false);
     outside.write("victim.part", "keep me");
     ASSERT_EQ(symlink((outside.path() + "/victim.part").c_str(), (user + "/saves/.tmp-7.part").c_str()), 0);
     LoadGameData(*t.game);
@@ -58,7 +58,7 @@ TEST(Startup, TemporaryFilesOfACutShortWriteAreCleared) {
     EXPECT_TRUE(std::filesystem::exists(user + "/saves/.tmp-keep"));
     EXPECT_TRUE(std::filesystem::is_directory(user + "/saves/.tmp-1.part"));
     EXPECT_TRUE(std::filesystem::is_symlink(user + "/saves/.tmp-7.part"));
-    EXPECT_EQ(testing::ReadWholeFile(outside.path() + "/victim.part"), "keep me");
+    EXPECT_EQ(zanbora::testing::ReadWholeFile(outside.path() + "/victim.part"), "keep me");
 }
 
 TEST(Startup, WithoutNameIniTheHeroIsTheFakeBeanAtDrawSkipOne) {
