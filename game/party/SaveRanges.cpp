@@ -1,6 +1,7 @@
 #include "game/party/SaveRanges.h"
 
 #include <cmath>
+#include <iterator>
 
 #include "game/field/MapLayers.h"
 #include "game/party/MascotScreen.h"
