@@ -1,10 +1,12 @@
 // name.ini as the start-up reads it: any file gives a name and a draw skip
-// of 1..10, or is refused whole.
+// of 1..10 and a name the name box can hold, or is refused whole.
 #include <cstdint>
 #include <cstdlib>
 
 #include "FuzzFile.h"
+#include "game/party/HeroName.h"
 #include "game/party/NameFile.h"
+#include "game/shell/TextCodec.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace zanbora;
@@ -14,6 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (ReadNameFile(file.path(), read)) {
         if (read.drawSkip < 1 || read.drawSkip > kMaxDrawSkip) std::abort();
         if (size > kNameFileLimit) std::abort();
+        if (Utf8Length(read.name) > kMaxHeroNameLength) std::abort();
     } else if (read.name != "untouched") {
         std::abort();
     }

@@ -23,6 +23,9 @@ void CatchEndSignals() {
     sigemptyset(&action.sa_mask);
     sigaction(SIGTERM, &action, nullptr);
     sigaction(SIGINT, &action, nullptr);
+    // Under a file-size limit a write past it must fail with EFBIG, which the
+    // save and settings writers report, rather than end the game mid-save.
+    signal(SIGXFSZ, SIG_IGN);
 }
 
 bool EndSignalled() { return endSignal != 0; }

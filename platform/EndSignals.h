@@ -3,7 +3,8 @@
 // closing its window does: the next time the game looks at its events it
 // sees a quit and runs its normal unload (music stopped, display mode put
 // back). The signals are caught from the first line of main(), so a signal
-// during start-up waits for the first frame and ends there.
+// during start-up waits for the first frame and ends there. SIGXFSZ (a write
+// past the file-size limit) is ignored, so the write fails like a full disk.
 namespace zanbora {
 
 void CatchEndSignals();

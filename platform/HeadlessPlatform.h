@@ -56,6 +56,7 @@ public:
     bool textInputOn = false;  // between startTextInput and stopTextInput
     bool plainKeysOn = false;  // between plainKeys(true) and plainKeys(false)
     bool anotherInstanceRunning = false;
+    std::string lockUnusable;  // when set, the lock cannot be used, for this reason
     bool mainWindowShown = false;
     // Libraries a test provides in place of files in the game folder.
     std::map<std::string, std::function<std::unique_ptr<LoadedLibrary>()>> libraries;
@@ -84,7 +85,11 @@ public:
     bool messageBox(const std::string& text, const std::string& caption, MessageBoxKind kind) override;
     std::unique_ptr<LoadedLibrary> openLibrary(const std::string& path) override;
     intptr_t windowHandle() override { return 1; }
-    bool acquireSingleInstance() override { return !anotherInstanceRunning; }
+    InstanceLock acquireSingleInstance(std::string& why) override {
+        why = lockUnusable;
+        if (!lockUnusable.empty()) return InstanceLock::Unusable;
+        return anotherInstanceRunning ? InstanceLock::Running : InstanceLock::Held;
+    }
     bool showMainWindow() override {
         mainWindowShown = true;
         return true;

@@ -39,6 +39,10 @@ public:
 
 enum class MessageBoxKind { Ok, OkCancel };
 
+// The one-copy-per-folder lock: held by this copy, held by another running
+// copy, or not usable at all (something that is no plain file stands there).
+enum class InstanceLock { Held, Running, Unusable };
+
 class Platform {
 public:
     virtual ~Platform() = default;
@@ -95,8 +99,9 @@ public:
     // Window-system handle passed to the joystick library's presence test.
     virtual intptr_t windowHandle() = 0;
 
-    // False when another copy of the game is already running.
-    virtual bool acquireSingleInstance() = 0;
+    // Takes the lock of the game's folder; for Running and Unusable `why`
+    // says what stands there (also said on stderr).
+    virtual InstanceLock acquireSingleInstance(std::string& why) = 0;
     // Opens the game's window. False when there is no display to open it on.
     virtual bool showMainWindow() = 0;
 };

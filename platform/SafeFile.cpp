@@ -1,8 +1,10 @@
 #include "platform/SafeFile.h"
 
+#include <dirent.h>
+#include <fcntl.h>
+
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
 #include <random>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -10,6 +12,8 @@
 namespace zanbora {
 
 namespace {
+
+constexpr char kTemporaryPrefix[] = ".tmp-", kTemporarySuffix[] = ".part";
 
 std::string Reason(int err) { return std::strerror(err); }
 
@@ -49,7 +53,7 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::s
     int fd = -1;
     std::string temp;
     for (int attempt = 0; attempt < 16 && fd < 0; ++attempt) {
-        temp = folder + "/.tmp-" + std::to_string(entropy()) + ".part";
+        temp = folder + "/" + kTemporaryPrefix + std::to_string(entropy()) + kTemporarySuffix;
         fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
         if (fd < 0 && errno != EEXIST) break;
     }
@@ -89,6 +93,19 @@ bool EnsurePlainDirectory(const std::string& dir, std::string& error) {
         return false;
     }
     return true;
+}
+
+void RemoveLeftoverTemporaries(const std::string& folder) {
+    DIR* listing = ::opendir(folder.c_str());
+    if (!listing) return;
+    while (const dirent* entry = ::readdir(listing)) {
+        const std::string_view name = entry->d_name;
+        if (!name.starts_with(kTemporaryPrefix) || !name.ends_with(kTemporarySuffix)) continue;
+        const std::string path = folder + "/" + std::string(name);
+        struct stat st {};
+        if (::lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode)) ::unlink(path.c_str());
+    }
+    ::closedir(listing);
 }
 
 }  // namespace zanbora

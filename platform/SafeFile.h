@@ -14,6 +14,11 @@ namespace zanbora {
 // short human sentence (the system's reason, e.g. "Permission denied").
 bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string& error);
 
+// Removes the temporary files a write cut short (a kill, a power cut) left in
+// `folder`: plain files only, never through a link. Only while no other
+// copy of the game can be writing there, that is with the instance lock.
+void RemoveLeftoverTemporaries(const std::string& folder);
+
 // Creates `dir` (one level) when it is missing. Refuses a path that exists
 // as a symlink or as anything but a folder, so nothing is written through it.
 bool EnsurePlainDirectory(const std::string& dir, std::string& error);

@@ -10,6 +10,7 @@
 
 #include "platform/EndSignals.h"
 #include "platform/FontRenderer.h"
+#include "platform/IconFile.h"
 #include "platform/ImageLoader.h"
 #include "platform/InstanceLock.h"
 #include "platform/KeyMapping.h"
@@ -18,6 +19,7 @@
 #include "platform/SdlFullScreen.h"
 #include "platform/Screenshot.h"
 #include "platform/Settings.h"
+#include "platform/WindowScale.h"
 
 namespace zanbora {
 
@@ -29,15 +31,16 @@ constexpr int kScreenY = 64;
 constexpr int kScreenWidth = 512;
 constexpr int kScreenHeight = 350;
 
-// The scale the player chose, or the biggest whole-number scale of the
-// canvas that fits the usable desktop, at most 2 (the default for screens
-// that fit it).
+// The scale the player chose as far as the usable desktop holds it, or the
+// biggest that fits, at most 2 (the default for screens that fit it).
 int StartScale(int chosen) {
-    if (chosen > 0) return chosen;
     SDL_Rect usable;
-    if (SDL_GetDisplayUsableBounds(0, &usable) != 0) return 1;
-    int scale = std::min(usable.w / kCanvasWidth, (usable.h - 40) / kCanvasHeight);
-    return std::clamp(scale, 1, 2);
+    if (SDL_GetDisplayUsableBounds(0, &usable) != 0) return std::max(chosen, 1);
+    const int scale = FitWindowScale(chosen, usable.w, usable.h);
+    if (scale < chosen)
+        std::fprintf(stderr, "ZANBORA: scale %d does not fit the desktop (%d x %d); using %d\n", chosen, usable.w,
+                     usable.h, scale);
+    return scale;
 }
 }  // namespace
 
@@ -65,7 +68,14 @@ SdlPlatform::SdlPlatform(std::string appDir, UserDirs userDirs) : impl_(std::mak
 static std::string SettingsPath(const UserDirs& dirs) { return dirs.config + "/settings.ini"; }
 
 static void SetWindowIcon(SDL_Window* window, const std::string& appDir) {
-    if (SDL_Surface* icon = IMG_Load((appDir + "/cg/icon.png").c_str())) {
+    const std::string path = appDir + "/cg/icon.png";
+    std::string bytes, why;
+    if (!ReadIconFile(path, bytes, why)) {
+        if (!why.empty()) std::fprintf(stderr, "ZANBORA: icon %s not used: %s\n", path.c_str(), why.c_str());
+        return;
+    }
+    SDL_RWops* source = SDL_RWFromConstMem(bytes.data(), int(bytes.size()));
+    if (SDL_Surface* icon = source ? IMG_LoadTyped_RW(source, 1, "PNG") : nullptr) {
         SDL_SetWindowIcon(window, icon);
         SDL_FreeSurface(icon);
     }
@@ -215,7 +225,7 @@ bool SdlPlatform::handleDesktopKey(const SDL_KeyboardEvent& key) {
             const bool on = (SDL_GetWindowFlags(impl_->window) & SDL_WINDOW_FULLSCREEN_DESKTOP) == 0;
             SetDesktopFullScreen(impl_->window, on);
             impl_->settings.fullScreen = on;
-            SaveSetting(SettingsPath(impl_->userDirs), "fullscreen", on ? "yes" : "no");
+            SaveSetting(SettingsPath(impl_->userDirs), impl_->settings, "fullscreen", on ? "yes" : "no");
             impl_->redraw = true;
             drawShownFrame();
         }
@@ -329,6 +339,10 @@ intptr_t SdlPlatform::windowHandle() {
     return 0;
 }
 
-bool SdlPlatform::acquireSingleInstance() { return AcquireInstanceLock(impl_->userDirs.data + "/.zanbora.lock"); }
+InstanceLock SdlPlatform::acquireSingleInstance(std::string& why) {
+    const InstanceLock lock = AcquireInstanceLock(impl_->userDirs.data + "/.zanbora.lock", why);
+    if (lock != InstanceLock::Held) std::fprintf(stderr, "ZANBORA: %s\n", why.c_str());
+    return lock;
+}
 
 }  // namespace zanbora

@@ -50,7 +50,7 @@ public:
     bool messageBox(const std::string& text, const std::string& caption, MessageBoxKind kind) override;
     std::unique_ptr<LoadedLibrary> openLibrary(const std::string& path) override;
     intptr_t windowHandle() override;
-    bool acquireSingleInstance() override;
+    InstanceLock acquireSingleInstance(std::string& why) override;
     // False (with a message on stderr) when no window can be opened.
     bool showMainWindow() override;
 

@@ -16,6 +16,8 @@ struct Settings {
     bool fullScreen = false;  // desktop full screen (Alt+Enter)
     int musicVolume = 100;    // percent
     int effectVolume = 100;   // percent
+    // The file was there but could not be read: it is never written over.
+    bool fileLeftAlone = false;
 
     // The game's key for an SDL key code, 0 for keys the game ignores.
     int virtualKey(int sdlKeycode) const;
@@ -34,10 +36,13 @@ Settings ParseSettings(const std::string& text, std::vector<std::string>& proble
 std::string WithSetting(const std::string& text, const std::string& name, const std::string& value);
 
 // Reads `path`, printing each problem on stderr; writes the default file
-// when there is none.
+// when there is none. A file that is there but cannot be read (too big, not
+// a plain file, not readable) gives the defaults and is left alone.
 Settings LoadSettingsFile(const std::string& path);
 // Sets one value in the file at `path` (made from the default when missing).
-// False, with the reason on stderr, when it cannot be written.
-bool SaveSetting(const std::string& path, const std::string& name, const std::string& value);
+// False, with the reason on stderr, when it cannot be written, and at once
+// for a file left alone; a file found unreadable only now is said once and
+// left alone from then on.
+bool SaveSetting(const std::string& path, Settings& settings, const std::string& name, const std::string& value);
 
 }  // namespace zanbora

@@ -27,7 +27,9 @@ const std::array<MascotLabels, kMascotSlots> kLabels{{
     {{"プリースト   毎ターンHP&MP回復", "ザンボラの手下だった。"}, {"未獲得10", "どこにあるのかわからない。"}},
 }};
 
-bool Owned(const Game& game, int slot) { return slot < kMascotSlots && game.player.MascotOwned[size_t(slot)] != 0; }
+bool Owned(const Game& game, int slot) {
+    return slot >= 0 && slot < kMascotSlots && game.player.MascotOwned[size_t(slot)] != 0;
+}
 
 void DrawMascotList(Game& game, int cursor) {
     const Surface& sheet = game.sheets.map_c;
@@ -64,7 +66,10 @@ void stt(Game& game) {
     game.Pic.foreColour = QBColor(15);
     game.player.Work = 0;
     keys.KeyDecide = false;
-    if (game.player.Progress[16] == 0) cursor = 0;
+    // The caller starts the cursor on the mascot along; with none, or a slot
+    // that is no slot of this screen, it starts on the first.
+    if (game.player.Progress[16] == 0 || !(cursor >= 0 && cursor <= kTakeOffSlot)) cursor = 0;
+    cursor = double(Int(cursor));
     for (;;) {
         game.Pic.clear();
         DrawStatusPanel(game);

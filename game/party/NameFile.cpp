@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <sstream>
 
+#include "game/party/HeroName.h"
 #include "game/shell/TextCodec.h"
 #include "platform/FileRead.h"
 #include "platform/SafeFile.h"
@@ -21,7 +22,13 @@ bool ParseNameFile(const std::string& bytes, NameFile& out) {
     TrimLineEnd(nameLine);
     TrimLineEnd(skipLine);
     NameFile read;
-    read.name = Cp932ToUtf8(nameLine);
+    // No longer than the name box takes: a hand-made name of thousands of
+    // characters would make every click in the box re-measure all of them.
+    size_t characters = 0;
+    for (const std::string& c : Utf8Characters(Cp932ToUtf8(nameLine))) {
+        if (characters++ == kMaxHeroNameLength) break;
+        read.name += c;
+    }
     std::istringstream number(skipLine);
     int skip = 1;
     // A hand-edited file must not make every frame seconds long.

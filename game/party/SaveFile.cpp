@@ -12,10 +12,6 @@
 
 namespace zanbora {
 
-// Far above the largest save (every cell of the map block different is
-// about 50,000 pairs), far below what could stall the start screen.
-constexpr size_t kSaveFileLimit = 4 * 1024 * 1024;
-
 std::string SaveFolder(const Game& game) { return game.UserDir + "/saves"; }
 
 std::string SavePath(const Game& game, const std::string& heroName) { return SaveFolder(game) + "/" + heroName; }

@@ -1,8 +1,13 @@
 #pragma once
 // The hero's save file in saves/, named after the hero.
+#include <cstddef>
 #include <string>
 
 namespace zanbora {
+
+// Far above the largest save (every cell of the map block different is
+// about 50,000 pairs), far below what could stall the start screen.
+constexpr size_t kSaveFileLimit = 4 * 1024 * 1024;
 
 struct Game;
 

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <vector>
 
+#include "game/party/SaveRanges.h"
 #include "game/shell/TextCodec.h"
 
 namespace zanbora {
@@ -207,7 +208,18 @@ bool ParseSave(std::string_view bytes, Player& hero, MapLayers& map, std::string
     };
     for (size_t i = 0; i < NumberLines().size(); ++i)
         if (!numberLine(i, read.*NumberLines()[i])) return false;
-    read.Job = Cp932ToUtf8(std::string(lines[kJobLine]));
+    // A text that is not CP932 (the file re-encoded by an editor, a broken
+    // byte) could never be written again: every later save would fail.
+    auto textLine = [&](size_t index, std::string& out) {
+        std::string decoded = Cp932ToUtf8(std::string(lines[index])), again;
+        if (TextItem(decoded, again)) {
+            out = std::move(decoded);
+            return true;
+        }
+        problem = std::to_string(index + 1) + "行目の文字が読めません";
+        return false;
+    };
+    if (!textLine(kJobLine, read.Job)) return false;
     double check = 0;
     if (!numberLine(kCheckLine, check)) return false;
     if (check != SaveCheckValue(read)) {
@@ -217,10 +229,13 @@ bool ParseSave(std::string_view bytes, Player& hero, MapLayers& map, std::string
     for (size_t slot = 0; slot < read.Progress.size(); ++slot) {
         const std::string_view line = lines[kFirstProgressLine + slot];
         double value = 0;
+        std::string text;
         if (ParseNumber(TrimBlanks(line), value))
             read.Progress[slot] = value;
+        else if (textLine(kFirstProgressLine + slot, text))
+            read.Progress[slot] = text;
         else
-            read.Progress[slot] = Cp932ToUtf8(std::string(line));
+            return false;
     }
 
     // Everything from the map line on is one stream of numbers.
@@ -235,7 +250,8 @@ bool ParseSave(std::string_view bytes, Player& hero, MapLayers& map, std::string
         if (left <= 0) {
             status = numbers.next(value);
             if (status == 0) status = numbers.next(left);
-            if (status == 0 && (!IsWholeIn(value, INT16_MIN, INT16_MAX) || left != std::floor(left))) status = 2;
+            if (status == 0 && (!IsWholeIn(value, INT16_MIN, INT16_MAX) || !IsWholeIn(left, 1, kSaveMapCells)))
+                status = 2;
         }
         if (status == 0) region[cell] = int16_t(value);
         left -= 1;
@@ -259,6 +275,7 @@ bool ParseSave(std::string_view bytes, Player& hero, MapLayers& map, std::string
         problem = "マスコットの合計が合いません";
         return false;
     }
+    if (!SaveValuesInRange(read, problem)) return false;
 
     hero = read;
     size_t cell = 0;

@@ -2,12 +2,14 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
+#include <sstream>
 
 #include "game/party/HeroName.h"
+#include "game/party/SaveFile.h"
 #include "game/shell/Frame.h"
 #include "game/shell/Game.h"
 #include "game/shell/TextCodec.h"
+#include "platform/FileRead.h"
 
 namespace zanbora {
 
@@ -27,8 +29,10 @@ std::vector<std::string> ListSaves(const std::string& folder) {
 }
 
 bool ReadSavePreview(const std::string& path, const std::string& name, SavePreview& out) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
+    // No larger a file than loading takes: a huge one has no preview.
+    std::string bytes;
+    if (ReadRegularFile(path, kSaveFileLimit, bytes).problem != FileProblem::None) return false;
+    std::istringstream in(bytes);
     // Each line as the preview shows it: decoded, blanks trimmed, and short
     // enough for the screen whatever a damaged file holds.
     std::string lines[25];

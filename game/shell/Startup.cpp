@@ -53,7 +53,8 @@ void LoadGameData(Game& game) {
     LoadSheets(game);
     // A saves/ that is a link or no folder is left alone; saving says why.
     std::string savesProblem;
-    EnsurePlainDirectory(game.UserDir + "/saves", savesProblem);
+    if (EnsurePlainDirectory(game.UserDir + "/saves", savesProblem)) RemoveLeftoverTemporaries(game.UserDir + "/saves");
+    RemoveLeftoverTemporaries(game.UserDir);
     game.Pic.fontSize = 15;
     NameFile names;
     if (ReadNameFile(ResolveGamePath(game.UserDir, "\\name.ini"), names)) {
@@ -68,8 +69,18 @@ void LoadGameData(Game& game) {
 
 void Form_Load(Game& game) {
     game.clock.LastTick = game.now();
-    // A second copy leaves before it has shown anything.
-    if (!game.platform.acquireSingleInstance()) throw ProgramEnd{0};
+    // A second copy says so and leaves before it has opened its window.
+    std::string why;
+    switch (game.platform.acquireSingleInstance(why)) {
+        case InstanceLock::Held: break;
+        case InstanceLock::Running:
+            game.platform.messageBox("ザンボラ戦記はすでに起動しています。", "ザンボラ戦記", MessageBoxKind::Ok);
+            throw ProgramEnd{1};
+        case InstanceLock::Unusable:
+            game.platform.messageBox("ロックファイルが使えないため起動できません。\n" + why, "ザンボラ戦記",
+                                     MessageBoxKind::Ok);
+            throw ProgramEnd{1};
+    }
     if (!game.platform.showMainWindow()) throw ProgramEnd{1};
     LoadGameData(game);
     Demo(game);

@@ -3,13 +3,18 @@
 #include <gtest/gtest.h>
 
 #include <signal.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <chrono>
+#include <filesystem>
+#include <string>
 #include <thread>
 
 #include "ChildRun.h"
 #include "platform/EndSignals.h"
+#include "platform/SafeFile.h"
+#include "support/TestGame.h"
 
 namespace zanbora {
 namespace {
@@ -30,6 +35,28 @@ TEST(EndSignals, ASignalIsNotedAndTheGameGoesOnToItsUnload) {
         EXPECT_TRUE(run.finished);
         EXPECT_EQ(run.status, 0) << sig;
     }
+}
+
+// Under `ulimit -f` a write past the limit fails with its reason, the old
+// file stays and no temporary file is left; the process lives on.
+TEST(EndSignals, AWritePastTheFileSizeLimitFailsInsteadOfEndingTheGame) {
+    testing::TempGameDir dir(false);
+    dir.write("hero", "old save");
+    const std::string path = dir.path() + "/hero";
+    const testing::ChildOutcome run = RunInChild(
+        [&] {
+            CatchEndSignals();
+            const rlimit limit{1024, 1024};
+            if (setrlimit(RLIMIT_FSIZE, &limit) != 0) return 2;
+            std::string error;
+            if (WriteFileAtomically(path, std::string(4096, 'x'), error)) return 3;
+            return error.find("too large") != std::string::npos ? 0 : 4;
+        },
+        10s);
+    ASSERT_TRUE(run.finished);
+    EXPECT_EQ(run.status, 0) << run.stderrText;
+    EXPECT_EQ(testing::ReadWholeFile(path), "old save");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), std::filesystem::directory_iterator()), 1);
 }
 
 TEST(EndSignals, WhileABoxWaitsTheProcessEndsAtOnce) {

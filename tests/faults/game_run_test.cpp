@@ -6,6 +6,7 @@
 
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -38,8 +39,11 @@ std::string Slurp(const std::string& path) {
 // One run of build/game/ZANBORA on a game folder.
 class GameRun {
 public:
-    // On `display` (an X server) when given, else with SDL's dummy video driver.
-    explicit GameRun(const std::string& folder, const std::string& display = "") : folder_(folder) {
+    // On `display` (an X server) when given, else with SDL's dummy video driver;
+    // `inChild` runs in the new process just before the game starts.
+    explicit GameRun(const std::string& folder, const std::string& display = "",
+                     const std::function<void()>& inChild = {})
+        : folder_(folder) {
         stderrPath_ = folder + "/../" + fs::path(folder).filename().string() + ".stderr";
         pid_ = fork();
         if (pid_ == 0) {
@@ -59,6 +63,7 @@ public:
             // The real program loads the system's video and sound libraries,
             // whose leaks are no business of this test (see tests/CMakeLists.txt).
             setenv("LSAN_OPTIONS", "detect_leaks=0", 1);
+            if (inChild) inChild();
             const std::string program = testing::BuiltGameDir() + "/ZANBORA";
             execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
             _exit(127);
@@ -151,11 +156,11 @@ TEST(GameRun, BrokenMusicPicturesAndLinksStillReachTheTitleAndChangeNothingOutsi
     bomb[18] = bomb[22] = char(0x30);
     bomb[19] = bomb[23] = char(0x75);
     dir.write("cg/effect.bmp", bomb);
+    dir.write("cg/icon.png", std::string("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR\0\0\xea\x60\0\0\xea\x60\x08\x06\0\0\0",
+                                         29));  // 60000 x 60000
     dir.write("cg/banner.jpg", std::string("\xff\xd8\xff\xc0\x00\x0b\x08\x75\x30\x75\x30\x01\x01\x11\x00", 15));
     outside.write("victim.ini", "keep me");
-    outside.write("victim.lock", "keep me too");
     ASSERT_EQ(symlink((outside.path() + "/victim.ini").c_str(), (dir.path() + "/name.ini").c_str()), 0);
-    ASSERT_EQ(symlink((outside.path() + "/victim.lock").c_str(), (dir.path() + "/.zanbora.lock").c_str()), 0);
     ASSERT_EQ(symlink(outside.path().c_str(), (dir.path() + "/saves").c_str()), 0);
 
     GameRun game(dir.path());
@@ -170,9 +175,9 @@ TEST(GameRun, BrokenMusicPicturesAndLinksStillReachTheTitleAndChangeNothingOutsi
     EXPECT_LT(std::count(err.begin(), err.end(), '\n'), 20) << err.substr(0, 3000);
     EXPECT_NE(err.find("banner.jpg"), std::string::npos) << err;
     EXPECT_NE(err.find("effect.bmp"), std::string::npos) << err;
+    EXPECT_NE(err.find("icon.png not used"), std::string::npos) << err;
     EXPECT_EQ(Slurp(outside.path() + "/victim.ini"), "keep me");
-    EXPECT_EQ(Slurp(outside.path() + "/victim.lock"), "keep me too");
-    EXPECT_EQ(std::distance(fs::directory_iterator(outside.path()), fs::directory_iterator()), 2);
+    EXPECT_EQ(std::distance(fs::directory_iterator(outside.path()), fs::directory_iterator()), 1);
 }
 
 TEST(GameRun, AMapThatCannotBeReadIsRefusedWithItsReasonAndStatus2) {
@@ -198,6 +203,63 @@ TEST(GameRun, AMapThatCannotBeReadIsRefusedWithItsReasonAndStatus2) {
         EXPECT_EQ(game.exitStatus(), 2) << game.stderrText();
         EXPECT_NE(game.stderrText().find(broken.reason), std::string::npos) << game.stderrText();
     }
+}
+
+// A second copy on the same folder, and a lock that no copy could hold (a
+// folder or a link in its place): each says why on stderr and ends with
+// status 1 before its window opens, and the first copy plays on.
+TEST(GameRun, ASecondCopyOrAnUnusableLockSaysWhyAndEnds) {
+    TempGameDir dir(true);
+    GameRun first(dir.path());
+    ASSERT_TRUE(first.started(20s)) << first.stderrText();
+    {
+        GameRun second(dir.path());
+        ASSERT_TRUE(second.endedWithin(20s)) << "the second copy did not end";
+        EXPECT_EQ(second.exitStatus(), 1) << second.stderrText();
+        EXPECT_NE(second.stderrText().find("ZANBORA is already running on " + dir.path()), std::string::npos)
+            << second.stderrText();
+        EXPECT_NE(second.stderrText().find("すでに起動しています"), std::string::npos) << second.stderrText();
+    }
+    ASSERT_FALSE(first.endedWithin(0ms)) << first.stderrText();
+    first.signal(SIGTERM);
+    ASSERT_TRUE(first.endedWithin(5s));
+
+    TempGameDir outside(false);
+    outside.write("victim.lock", "keep me");
+    const std::string lock = dir.path() + "/.zanbora.lock";
+    for (const bool folder : {true, false}) {
+        SCOPED_TRACE(folder ? "folder" : "link");
+        fs::remove(lock);
+        if (folder)
+            fs::create_directory(lock);
+        else
+            ASSERT_EQ(symlink((outside.path() + "/victim.lock").c_str(), lock.c_str()), 0);
+        GameRun game(dir.path());
+        ASSERT_TRUE(game.endedWithin(20s)) << "no refusal";
+        EXPECT_EQ(game.exitStatus(), 1) << game.stderrText();
+        EXPECT_NE(game.stderrText().find(folder ? "is a folder" : "is not a plain file"), std::string::npos)
+            << game.stderrText();
+    }
+    EXPECT_EQ(Slurp(outside.path() + "/victim.lock"), "keep me");
+}
+
+// Under a file-size limit smaller than the default settings.ini (794 bytes)
+// it cannot be written: the game says so and plays on instead of dying of
+// SIGXFSZ. (The limit is not 0 so that the game's stderr file can hold that
+// line.)
+TEST(GameRun, AFileSizeLimitAtStartUpIsReportedNotFatal) {
+    TempGameDir dir(true);
+    GameRun game(dir.path(), "", [] {
+        const rlimit small{512, 512};
+        setrlimit(RLIMIT_FSIZE, &small);
+    });
+    EXPECT_TRUE(game.says("File too large", 20s)) << game.stderrText();
+    std::this_thread::sleep_for(500ms);
+    ASSERT_FALSE(game.endedWithin(0ms)) << game.stderrText();
+    game.signal(SIGTERM);
+    ASSERT_TRUE(game.endedWithin(5s));
+    EXPECT_EQ(game.exitStatus(), 0) << game.stderrText();
+    EXPECT_FALSE(fs::exists(dir.path() + "/settings.ini"));
 }
 
 }  // namespace

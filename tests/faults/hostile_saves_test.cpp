@@ -12,6 +12,7 @@
 
 #include "ChildRun.h"
 #include "game/party/SaveFile.h"
+#include "game/party/SaveList.h"
 #include "support/TestGame.h"
 
 namespace zanbora {
@@ -56,6 +57,22 @@ TEST(HostileSaves, ASaveThatIsNoPlainFileIsDamagedAtOnce) {
         ASSERT_TRUE(run.finished) << "reading the save hung";
         EXPECT_EQ(run.status, 0);
     }
+}
+
+// The start screen's preview of a 3 GB sparse save: no preview, at once,
+// rather than the whole file read as its first line.
+TEST(HostileSaves, AHugeSaveHasNoPreviewAndCostsNothing) {
+    TestGame t(false);
+    t.dir.write("saves/huge", "");
+    ASSERT_EQ(truncate((t.dir.path() + "/saves/huge").c_str(), 3L << 30), 0);
+    const testing::ChildOutcome run = testing::RunInChild(
+        [&] {
+            SavePreview preview;
+            return ReadSavePreview(SavePath(*t.game, "huge"), "huge", preview) ? 1 : 0;
+        },
+        5s);
+    ASSERT_TRUE(run.finished) << "the preview read the whole file";
+    EXPECT_EQ(run.status, 0);
 }
 
 }  // namespace

@@ -34,7 +34,9 @@ TEST(HostileSettings, ASettingsFileThatIsNoPlainFileGivesTheDefaultsAtOnce) {
         ASSERT_TRUE(run.finished) << "reading the settings hung";
         EXPECT_EQ(run.status, 0);
         EXPECT_EQ(run.stderrText,
-                  "ZANBORA: " + path + " is not a settings file that can be read; using the default settings\n");
+                  "ZANBORA: " + path +
+                      " is not a settings file that can be read; using the default settings and leaving the file as "
+                      "it is (changes last for this run only)\n");
     }
 }
 

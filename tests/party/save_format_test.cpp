@@ -159,11 +159,12 @@ TEST(SaveFormat, EveryFieldTheMapAndTheMascotsComeBackBitForBit) {
     hero.Hp = -3;
     hero.BoneRate = 2.0 / 3;
     hero.GrowSpeed = 1e-7;
-    hero.Bone = 1e17;
+    hero.Spare = 1e17;
+    hero.Bone = 123.0625;
     hero.HeroX = 12.345678901234567;
     hero.Progress[15] = 0.1 + 0.2;
-    hero.Progress[17] = std::string("封印の番人");
-    hero.Progress[13] = -2.5;
+    hero.Progress[13] = std::string("封印の番人");
+    hero.Progress[14] = -2.5;
     for (size_t i = 0; i < hero.MascotOwned.size(); ++i) hero.MascotOwned[i] = int(i % 3 == 0);
     MapLayers map;
     std::mt19937 random(42);
@@ -244,6 +245,10 @@ TEST(SaveFormat, DamagedFilesAreRefusedAndChangeNothing) {
         {"a word in the map", good.substr(0, mapLine) + " 99  0  x " + good.substr(mapLine + 7), "読めない数値があります"},
         {"a fraction in the map", good.substr(0, mapLine) + " 99  0  5.5  2 " + good.substr(mapLine + 13),
          "読めない数値があります"},
+        {"a run of no cells", good.substr(0, mapLine) + " 99  0  5  0 " + good.substr(mapLine + 13),
+         "読めない数値があります"},
+        {"a run of fewer than none", good.substr(0, mapLine) + " 99  0  5  -2 " + good.substr(mapLine + 13),
+         "読めない数値があります"},
         {"a wrong mascot sum", wrongSum, "マスコットの合計が合いません"},
         {"a mascot flag flipped", mascotFlipped, "マスコットの合計が合いません"},
     };
@@ -273,4 +278,103 @@ TEST(SaveFormat, TextsThatCouldNotBeReadBackAreNotWritten) {
     EXPECT_FALSE(SaveFileBytes(hero, map, bytes, problem));
     EXPECT_EQ(problem, "数値が壊れています");
     EXPECT_EQ(bytes, "untouched");
+}
+
+// Values no play makes, written with a check value and mascot sum that
+// match: the reader refuses them by their line, and changes nothing.
+TEST(SaveFormat, ValuesOutOfTheirRangeAreRefusedByTheirLine) {
+    const struct {
+        const char* what;
+        void (*spoil)(Player&);
+        int line;
+    } cases[] = {
+        {"mascot slot 100", [](Player& h) { h.Progress[16] = 100; }, 43},
+        {"mascot slot -5", [](Player& h) { h.Progress[16] = -5; }, 43},
+        {"mascot slot 12", [](Player& h) { h.Progress[16] = 12; }, 43},
+        {"mascot slot 0.5", [](Player& h) { h.Progress[16] = 0.5; }, 43},
+        {"mascot slot a word", [](Player& h) { h.Progress[16] = std::string("abc"); }, 43},
+        {"left of the map", [](Player& h) { h.HeroX = -1000; }, 16},
+        {"far below the map", [](Player& h) { h.HeroY = 1e18; }, 17},
+        {"the largest int across", [](Player& h) { h.HeroX = 2147483647; }, 16},
+        {"just past the last row", [](Player& h) { h.HeroY = 505.1; }, 17},
+        {"a teleport point off the map", [](Player& h) { h.Progress[19] = -50; }, 46},
+        {"play time below zero", [](Player& h) { h.Progress[12] = -1e18; }, 39},
+        {"play time beyond any play", [](Player& h) { h.Progress[12] = 1e300; }, 39},
+        {"race time beyond any play", [](Player& h) { h.Progress[15] = 1e300; }, 42},
+        {"a technique that does not exist", [](Player& h) { h.Skill = 8; }, 15},
+        {"half a technique", [](Player& h) { h.Skill = 1.5; }, 15},
+        {"level 0", [](Player& h) { h.Level = 0; }, 1},
+        {"level 2.5", [](Player& h) { h.Level = 2.5; }, 1},
+        {"wins below zero", [](Player& h) { h.Wins = -1; }, 8},
+        {"money beyond any play", [](Player& h) { h.Money = 1e16; }, 14},
+        {"difficulty 2", [](Player& h) { h.Progress[11] = 2; }, 38},
+        {"a technique level of a half", [](Player& h) { h.Progress[3] = 0.5; }, 30},
+        {"a mascot owned twice", [](Player& h) { h.MascotOwned[5] = 2; }, 53},
+    };
+    for (const auto& c : cases) {
+        Player hero = HandHero();
+        c.spoil(hero);
+        Player read;
+        read.Level = 77;
+        MapLayers map;
+        std::string problem;
+        EXPECT_FALSE(ParseSave(Bytes(hero, HandMap()), read, map, problem)) << c.what;
+        EXPECT_EQ(problem, std::to_string(c.line) + "行目の数値が範囲外です") << c.what;
+        EXPECT_EQ(read.Level, 77) << c.what;
+        EXPECT_EQ(map.eventAt(10, 10), 0) << c.what;
+    }
+}
+
+TEST(SaveFormat, TheEdgesOfEachRangeStillLoad) {
+    const struct {
+        const char* what;
+        void (*set)(Player&);
+    } cases[] = {
+        {"the foot on the first column", [](Player& h) { h.HeroX = -0.5; }},
+        {"the foot on the last column", [](Player& h) { h.HeroX = 139.49; }},
+        {"the foot on the last row", [](Player& h) { h.HeroY = 505.09; }},
+        {"the last mascot along", [](Player& h) { h.Progress[16] = 10; }},
+        {"the warrior race's technique", [](Player& h) { h.Skill = 7; }},
+        {"no disguise", [](Player& h) { h.Progress[18] = 0; }},
+        {"an empty disguise", [](Player& h) { h.Progress[18] = std::string(); }},
+        {"a weakened hero", [](Player& h) { h.Attack = -2; }},
+        {"a long play", [](Player& h) { h.Progress[12] = 3.6e11; }},
+    };
+    for (const auto& c : cases) {
+        Player hero = HandHero();
+        c.set(hero);
+        Player read;
+        MapLayers map;
+        std::string problem;
+        EXPECT_TRUE(ParseSave(Bytes(hero, HandMap()), read, map, problem)) << c.what << ": " << problem;
+    }
+}
+
+// A text line that is not CP932 loads as nothing that could be saved again,
+// so the save is refused at once rather than at the next セーブ.
+TEST(SaveFormat, TextLinesThatAreNotCp932AreRefused) {
+    const std::string good = Bytes(HandHero(), HandMap());
+    const struct {
+        const char* what;
+        std::string bytes;
+        const char* problem;
+    } cases[] = {
+        {"the job in UTF-8", WithLine(good, 25, "町民"), "25行目の文字が読めません"},
+        {"a byte no CP932 has in the job", WithLine(good, 25, "\x92\xac\x80"), "25行目の文字が読めません"},
+        {"a cut character in the disguise", WithLine(good, 45, "mons\x81"), "45行目の文字が読めません"},
+    };
+    for (const auto& c : cases) {
+        Player read;
+        read.Level = 77;
+        MapLayers map;
+        std::string problem;
+        EXPECT_FALSE(ParseSave(c.bytes, read, map, problem)) << c.what;
+        EXPECT_EQ(problem, c.problem) << c.what;
+        EXPECT_EQ(read.Level, 77) << c.what;
+    }
+    Player read;
+    MapLayers map;
+    std::string problem;
+    ASSERT_TRUE(ParseSave(WithLine(good, 25, "\x83\x6c\x83\x4e\x83\x8d"), read, map, problem)) << problem;
+    EXPECT_EQ(read.Job, "ネクロ");
 }

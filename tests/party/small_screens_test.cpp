@@ -46,6 +46,17 @@ TEST_F(SmallScreensTest, AnOwnedMascotGoesAlongAndCancelKeepsTheOldOne) {
     EXPECT_EQ(game().field.Cursor, 0);
 }
 
+TEST_F(SmallScreensTest, AMascotSlotThatIsNoSlotOfTheScreenStartsOnTheFirst) {
+    Player& hero = game().player;
+    hero.MascotOwned[0] = 1;
+    for (double slot : {100.0, -5.0, 12.0, 0.5, 1e18}) {
+        SCOPED_TRACE(slot);
+        hero.Progress[16] = slot;
+        mascots("..X");
+        EXPECT_EQ(hero.Progress[16], 1) << "the cursor started on the first mascot";
+    }
+}
+
 TEST_F(SmallScreensTest, ARefusedMascotPressDoesNotReopenTheScreenFromTheMenu) {
     game().field.Cursor = 0;
     script("DX..H..Z....Z", 70);

@@ -9,6 +9,7 @@
 
 #include "platform/KeyCodes.h"
 #include "platform/Settings.h"
+#include "platform/WindowScale.h"
 #include "support/TestGame.h"
 
 using namespace zanbora;
@@ -117,8 +118,83 @@ TEST(Settings, AMissingFileIsWrittenWithCommentsAndAChangeKeepsThePlayersLines) 
               "ZANBORA: " + path + " line 4: unknown setting \"colour\"; ignored\n");
     EXPECT_EQ(settings.scale, 2);
 
-    ASSERT_TRUE(SaveSetting(path, "fullscreen", "yes"));
+    ASSERT_TRUE(SaveSetting(path, settings, "fullscreen", "yes"));
     EXPECT_EQ(ReadFile(path), "; mine\nscale = 2\nfullscreen = yes\ncolour = red\n");
-    ASSERT_TRUE(SaveSetting(path, "music", "50"));
+    ASSERT_TRUE(SaveSetting(path, settings, "music", "50"));
     EXPECT_EQ(ReadFile(path), "; mine\nscale = 2\nfullscreen = yes\ncolour = red\nmusic = 50\n");
+}
+
+TEST(Settings, ReservedKeysRepeatsAndBinaryBytesGetOneReadableLineEach) {
+    std::string repeated = "cancel = X";
+    for (int i = 0; i < 30000; ++i) repeated += ",X";
+    std::vector<std::string> problems;
+    Settings settings = ParseSettings("decide = F12\n" + repeated + "\n" +
+                                          "colour\x01\x1b[31m = red\n"
+                                          "\xff\xfe\x7f 名前\n"
+                                          "left = Left, Space, Return\n",
+                                      problems);
+    ASSERT_EQ(problems.size(), 5u);
+    EXPECT_EQ(problems[0], "line 1: \"F12\" takes screenshots for decide; using X, Space, Return, Keypad Enter");
+    EXPECT_EQ(problems[1], "line 3: unknown setting \"colour\\x01\\x1B[31m\"; ignored");
+    EXPECT_EQ(problems[2], "line 4: \"\\xFF\\xFE\\x7F 名前\" is not \"name = value\"; ignored");
+    EXPECT_EQ(problems[3], "keys \"Space\", \"Return\" are given to both left and decide; they do left");
+    EXPECT_EQ(problems[4], "key \"X\" is given to both decide and cancel; it does decide");
+    EXPECT_EQ(settings.virtualKey(SDLK_F12), 0);
+    EXPECT_EQ(settings.virtualKey(SDLK_x), vk::X);
+    EXPECT_EQ(settings.virtualKey(SDLK_KP_ENTER), vk::X);
+    EXPECT_EQ(settings.virtualKey(SDLK_SPACE), vk::Left);
+
+    problems.clear();
+    ParseSettings("cancel = X, Left, Z\n", problems);
+    ASSERT_EQ(problems.size(), 1u);
+    EXPECT_EQ(problems[0], "keys \"X\", \"Left\" for cancel are given to other actions already; they keep them");
+}
+
+// A file too big or no file at all is the player's still: the game runs on
+// the defaults, and Alt+Enter's change lives for this run only.
+TEST(Settings, AFileThatCannotBeReadIsNeverWrittenOverAndSaidOnce) {
+    TempGameDir dir(false);
+    std::string mine = "; my keys\ndecide = A\n";
+    while (mine.size() <= 64 * 1024) mine += "; a long note of mine\n";
+    dir.write("settings.ini", mine);
+    std::filesystem::create_directory(dir.path() + "/folder.ini");
+    for (const std::string name : {"settings.ini", "folder.ini"}) {
+        SCOPED_TRACE(name);
+        const std::string path = dir.path() + "/" + name;
+        ::testing::internal::CaptureStderr();
+        Settings settings = LoadSettingsFile(path);
+        EXPECT_FALSE(SaveSetting(path, settings, "fullscreen", "yes"));
+        EXPECT_FALSE(SaveSetting(path, settings, "fullscreen", "no"));
+        const std::string said = ::testing::internal::GetCapturedStderr();
+        EXPECT_EQ(said.find("ZANBORA: " + path + " is not a settings file"), 0u) << said;
+        EXPECT_EQ(said.find('\n'), said.size() - 1) << said;
+        EXPECT_EQ(settings.virtualKey(SDLK_x), vk::X) << "the default keys stand in";
+    }
+    EXPECT_EQ(ReadFile(dir.path() + "/settings.ini"), mine);
+    EXPECT_TRUE(std::filesystem::is_directory(dir.path() + "/folder.ini"));
+
+    // Made unreadable while the game runs: left alone from then on.
+    dir.write("late.ini", "scale = 1\n");
+    const std::string late = dir.path() + "/late.ini";
+    Settings settings = LoadSettingsFile(late);
+    std::filesystem::remove(late);
+    std::filesystem::create_directory(late);
+    ::testing::internal::CaptureStderr();
+    EXPECT_FALSE(SaveSetting(late, settings, "fullscreen", "yes"));
+    EXPECT_FALSE(SaveSetting(late, settings, "fullscreen", "no"));
+    const std::string said = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(said.find('\n'), said.size() - 1) << said;
+    EXPECT_TRUE(std::filesystem::is_directory(late));
+}
+
+// scale = 8 on a 1280 x 1024 desktop would open a 5120 x 3840 window.
+TEST(WindowScale, AChosenScaleIsKeptOnlyAsFarAsTheDesktopHoldsIt) {
+    EXPECT_EQ(FitWindowScale(8, 1280, 1024), 2);
+    EXPECT_EQ(FitWindowScale(3, 1280, 1024), 2);
+    EXPECT_EQ(FitWindowScale(1, 1280, 1024), 1);
+    EXPECT_EQ(FitWindowScale(3, 3840, 2160), 3);
+    EXPECT_EQ(FitWindowScale(2, 800, 600), 1);
+    EXPECT_EQ(FitWindowScale(4, 320, 200), 1) << "never below 1, however small the desktop";
+    EXPECT_EQ(FitWindowScale(0, 3840, 2160), 2) << "with no choice, at most 2";
+    EXPECT_EQ(FitWindowScale(0, 1024, 768), 1);
 }

@@ -61,6 +61,22 @@ TEST(NameFile, WritesShiftJisWithCrLfAndReadsItBack) {
     }
 }
 
+// A name of 2,000 characters made by hand comes in as the name box's 32.
+TEST(NameFile, ANameLongerThanTheNameBoxTakesIsCutToIt) {
+    std::string sjis;
+    ASSERT_TRUE(Utf8ToCp932("マメ", sjis));
+    std::string longName;
+    for (int i = 0; i < 1000; ++i) longName += sjis;
+    NameFile read;
+    ASSERT_TRUE(ParseNameFile(longName + "\r\n3\r\n", read));
+    std::string expected;
+    for (int i = 0; i < 16; ++i) expected += "マメ";
+    EXPECT_EQ(read.name, expected);
+    EXPECT_EQ(read.drawSkip, 3);
+    ASSERT_TRUE(ParseNameFile(std::string(32, 'a') + "\r\n", read));
+    EXPECT_EQ(read.name, std::string(32, 'a')) << "a name of just the length stays whole";
+}
+
 TEST(ItemList, PutsEachCodeIntoItsCellAndSkipsBrokenLines) {
     TempGameDir dir(false);
     dir.write("items.lst", "56,480,21\r\n80,479,31\r\nrubbish\r\n200,3,5\r\n");

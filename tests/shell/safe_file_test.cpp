@@ -82,32 +82,41 @@ TEST(SafeFile, FoldersAreCreatedButNeverThroughALink) {
 TEST(InstanceLock, OneCopyHoldsTheLockAndASecondIsTurnedAway) {
     TempGameDir dir(false);
     const std::string lock = dir.path() + "/.zanbora.lock";
-    EXPECT_TRUE(AcquireInstanceLock(lock));
-    EXPECT_FALSE(AcquireInstanceLock(lock));
+    std::string why;
+    EXPECT_EQ(AcquireInstanceLock(lock, why), InstanceLock::Held);
+    EXPECT_EQ(AcquireInstanceLock(lock, why), InstanceLock::Running);
+    EXPECT_EQ(why, "ZANBORA is already running on " + dir.path());
     EXPECT_TRUE(fs::is_regular_file(lock));
 }
 
-TEST(InstanceLock, ALinkInPlaceOfTheLockIsNeverFollowed) {
+// A link, a FIFO or a folder where the lock belongs could never be locked,
+// so two copies would run on one folder: the game refuses at once, and
+// nothing the link points at is created or touched.
+TEST(InstanceLock, ALinkFifoOrFolderInPlaceOfTheLockIsRefusedAndNeverFollowed) {
     TempGameDir dir(false);
     TempGameDir outside(false);
     const std::string lock = dir.path() + "/.zanbora.lock";
-    // A link to a file that does not exist yet must not make the game create it.
+    std::string why;
     ASSERT_EQ(::symlink((outside.path() + "/planted").c_str(), lock.c_str()), 0);
-    EXPECT_TRUE(AcquireInstanceLock(lock));
+    EXPECT_EQ(AcquireInstanceLock(lock, why), InstanceLock::Unusable);
+    EXPECT_EQ(why, lock + " is not a plain file, so the game cannot make sure it runs only once; remove it and start "
+                          "again");
     EXPECT_FALSE(fs::exists(outside.path() + "/planted"));
     EXPECT_EQ(EntriesIn(outside.path()), 0u);
-    // Nor may it touch one that does.
     outside.write("victim", "keep me");
     fs::remove(lock);
     ASSERT_EQ(::symlink((outside.path() + "/victim").c_str(), lock.c_str()), 0);
-    EXPECT_TRUE(AcquireInstanceLock(lock));
+    EXPECT_EQ(AcquireInstanceLock(lock, why), InstanceLock::Unusable);
     EXPECT_EQ(zanbora::testing::ReadWholeFile(outside.path() + "/victim"), "keep me");
-    EXPECT_TRUE(AcquireInstanceLock(outside.path() + "/victim")) << "the link took a lock on the outside file";
-}
+    EXPECT_EQ(AcquireInstanceLock(outside.path() + "/victim", why), InstanceLock::Held)
+        << "the link took a lock on the outside file";
 
-TEST(InstanceLock, AFifoInPlaceOfTheLockDoesNotHoldUpTheStart) {
-    TempGameDir dir(false);
-    const std::string lock = dir.path() + "/.zanbora.lock";
+    fs::remove(lock);
     ASSERT_EQ(::mkfifo(lock.c_str(), 0644), 0);
-    EXPECT_TRUE(AcquireInstanceLock(lock));
+    EXPECT_EQ(AcquireInstanceLock(lock, why), InstanceLock::Unusable);
+    fs::remove(lock);
+    fs::create_directory(lock);
+    EXPECT_EQ(AcquireInstanceLock(lock, why), InstanceLock::Unusable);
+    EXPECT_EQ(AcquireInstanceLock(lock, why), InstanceLock::Unusable) << "nor for a second copy";
+    EXPECT_NE(why.find("is a folder"), std::string::npos) << why;
 }

@@ -37,6 +37,30 @@ TEST(Startup, ReadsTheMapAndTheLastNameAndDrawSkip) {
     EXPECT_EQ(t.game->map.terrainAt(139, 505), 6);
 }
 
+// A kill or a file-size limit in the middle of a save leaves its temporary
+// file: the next start clears them, and nothing else.
+TEST(Startup, TemporaryFilesOfACutShortWriteAreCleared) {
+    TestGame t(false);
+    WriteMap(t, 70840);
+    const std::string user = t.game->UserDir;
+    t.dir.write("saves/マメ太郎", "a save");
+    t.dir.write("saves/.tmp-123.part", "half a save");
+    t.dir.write(".tmp-99.part", "half the settings");
+    t.dir.write("saves/.tmp-keep", "not one of ours");
+    std::filesystem::create_directory(user + "/saves/.tmp-1.part");
+    zanbora::testing::TempGameDir outside(false);
+    outside.write("victim.part", "keep me");
+    ASSERT_EQ(symlink((outside.path() + "/victim.part").c_str(), (user + "/saves/.tmp-7.part").c_str()), 0);
+    LoadGameData(*t.game);
+    EXPECT_FALSE(std::filesystem::exists(user + "/saves/.tmp-123.part"));
+    EXPECT_FALSE(std::filesystem::exists(user + "/.tmp-99.part"));
+    EXPECT_TRUE(std::filesystem::exists(user + "/saves/マメ太郎"));
+    EXPECT_TRUE(std::filesystem::exists(user + "/saves/.tmp-keep"));
+    EXPECT_TRUE(std::filesystem::is_directory(user + "/saves/.tmp-1.part"));
+    EXPECT_TRUE(std::filesystem::is_symlink(user + "/saves/.tmp-7.part"));
+    EXPECT_EQ(zanbora::testing::ReadWholeFile(outside.path() + "/victim.part"), "keep me");
+}
+
 TEST(Startup, WithoutNameIniTheHeroIsTheFakeBeanAtDrawSkipOne) {
     TestGame t(false);
     WriteMap(t, 70840);
@@ -154,14 +178,23 @@ TEST(Startup, AMapThatMayNotBeReadSaysSoRatherThanMissing) {
     EXPECT_EQ(WEXITSTATUS(status), 0);
 }
 
-TEST(Startup, ASecondCopyEndsSilently) {
+TEST(Startup, ASecondCopyOrAnUnusableLockSaysSoBeforeAnyWindow) {
     TestGame t(false);
     WriteMap(t, 70840);
     t.platform.anotherInstanceRunning = true;
-    EXPECT_EQ(RunUntilEnd([&] { Form_Load(*t.game); }), 0);
-    EXPECT_TRUE(t.platform.messageBoxes.empty());
+    EXPECT_EQ(RunUntilEnd([&] { Form_Load(*t.game); }), 1);
+    ASSERT_EQ(t.platform.messageBoxes.size(), 1u);
+    EXPECT_EQ(t.platform.messageBoxes[0], "ザンボラ戦記: ザンボラ戦記はすでに起動しています。");
     EXPECT_EQ(t.platform.frameCount(), 0);
     EXPECT_FALSE(t.platform.mainWindowShown) << "not even a window flashes up";
+
+    TestGame u(false);
+    WriteMap(u, 70840);
+    u.platform.lockUnusable = "the lock is a folder";
+    EXPECT_EQ(RunUntilEnd([&] { Form_Load(*u.game); }), 1);
+    ASSERT_EQ(u.platform.messageBoxes.size(), 1u);
+    EXPECT_NE(u.platform.messageBoxes[0].find("the lock is a folder"), std::string::npos);
+    EXPECT_FALSE(u.platform.mainWindowShown);
 }
 
 TEST(Startup, TheFirstCopyOpensItsWindowBeforeReadingTheMap) {
