@@ -22,5 +22,8 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${ZANBORA_HOMEPAGE})
 # them, through SDL_mixer); the font and the soundfont are loaded by path.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic, timgm6mb-soundfont")
+# SDL draws its message boxes (a save that failed, a second copy) with the X
+# server's core fonts.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xfonts-base")
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS OFF)
 include(CPack)
