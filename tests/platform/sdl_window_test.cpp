@@ -102,8 +102,11 @@ TEST_F(SdlWindowTest, AltEnterSwitchesDesktopFullScreenAndTheNextStartRemembersI
         EXPECT_FALSE(desktopFullScreen());
         EXPECT_NE(settingsText().find("\nfullscreen = no\n"), std::string::npos);
 
-        key(SDLK_RETURN);  // plain Enter still decides
-        const std::vector<PlatformEvent> plain = events(*platform);
+        // Plain Enter still decides. (Leaving full screen may also bring a
+        // mouse move, as SDL 2.32 sends one when the window changes back.)
+        key(SDLK_RETURN);
+        std::vector<PlatformEvent> plain = events(*platform);
+        std::erase_if(plain, [](const PlatformEvent& e) { return e.kind == PlatformEvent::Kind::MouseMove; });
         ASSERT_EQ(plain.size(), 2u);
         EXPECT_EQ(plain[0].kind, PlatformEvent::Kind::KeyDown);
         EXPECT_EQ(plain[0].key, vk::X);
