@@ -8,10 +8,10 @@
 #include <memory>
 
 #include "game/field/Field.h"
-#include "game/field/MapLayers.h"
-#include "game/shell/Game.h"
+#include "game/core/MapLayers.h"
+#include "game/core/Game.h"
 #include "game/shell/MainLoop.h"
-#include "game/shell/Sheets.h"
+#include "game/core/Sheets.h"
 #include "platform/HeadlessPlatform.h"
 
 namespace {

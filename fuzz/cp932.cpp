@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "game/shell/TextCodec.h"
+#include "game/core/TextCodec.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace zanbora;

@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "FuzzFile.h"
-#include "game/field/MapLayers.h"
+#include "game/core/MapLayers.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace zanbora;

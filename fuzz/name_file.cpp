@@ -4,9 +4,9 @@
 #include <cstdlib>
 
 #include "FuzzFile.h"
-#include "game/party/HeroName.h"
+#include "game/core/HeroName.h"
 #include "game/party/NameFile.h"
-#include "game/shell/TextCodec.h"
+#include "game/core/TextCodec.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace zanbora;

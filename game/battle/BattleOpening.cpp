@@ -5,10 +5,10 @@
 
 #include "game/battle/Battle.h"
 #include "game/battle/BattleParts.h"
-#include "game/shell/Frame.h"
-#include "game/shell/Game.h"
-#include "game/shell/Sheets.h"
-#include "game/story/Music.h"
+#include "game/core/Frame.h"
+#include "game/core/Game.h"
+#include "game/core/Sheets.h"
+#include "game/core/Music.h"
 
 namespace zanbora {
 

@@ -1,7 +1,7 @@
 #include "game/battle/Disguise.h"
 
-#include "game/shell/Game.h"
-#include "game/shell/Sheets.h"
+#include "game/core/Game.h"
+#include "game/core/Sheets.h"
 
 namespace zanbora {
 

@@ -1,7 +1,7 @@
 // The opponent's turn: its normal attack or, more and more likely as the
 // battle goes on, its special kind; and how a blow lands on the hero.
 #include "game/battle/Battle.h"
-#include "game/shell/Game.h"
+#include "game/core/Game.h"
 
 namespace zanbora {
 

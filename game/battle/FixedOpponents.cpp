@@ -1,6 +1,6 @@
 #include "game/battle/FixedOpponents.h"
 
-#include "game/shell/Game.h"
+#include "game/core/Game.h"
 
 namespace zanbora {
 

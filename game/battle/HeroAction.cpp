@@ -1,7 +1,7 @@
 // The hero's turn: the command chosen in the menu.
 #include "game/battle/Battle.h"
 #include "game/battle/Techniques.h"
-#include "game/shell/Game.h"
+#include "game/core/Game.h"
 
 namespace zanbora {
 

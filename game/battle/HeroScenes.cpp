@@ -5,8 +5,8 @@
 #include "game/battle/BattleParts.h"
 #include "game/battle/SceneKit.h"
 #include "game/battle/Techniques.h"
-#include "game/shell/Frame.h"
-#include "game/shell/Game.h"
+#include "game/core/Frame.h"
+#include "game/core/Game.h"
 
 namespace zanbora {
 

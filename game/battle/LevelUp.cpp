@@ -2,11 +2,11 @@
 
 #include <cmath>
 
-#include "game/party/NumberText.h"
+#include "game/core/NumberText.h"
 #include "game/party/StatusPanel.h"
-#include "game/shell/Frame.h"
-#include "game/shell/Game.h"
-#include "game/story/Music.h"
+#include "game/core/Frame.h"
+#include "game/core/Game.h"
+#include "game/core/Music.h"
 
 namespace zanbora {
 

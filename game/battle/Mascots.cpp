@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "game/battle/Battle.h"
-#include "game/shell/Game.h"
+#include "game/core/Game.h"
 
 namespace zanbora {
 

@@ -2,9 +2,9 @@
 // opponent, and what it was made of decides the outcome.
 #include "game/battle/BattleParts.h"
 #include "game/battle/Techniques.h"
-#include "game/shell/Frame.h"
-#include "game/shell/Game.h"
-#include "game/shell/Shutdown.h"
+#include "game/core/Frame.h"
+#include "game/core/Game.h"
+#include "game/core/Shutdown.h"
 
 namespace zanbora {
 

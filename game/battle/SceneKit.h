@@ -5,7 +5,7 @@
 // its rules.
 #include <string>
 
-#include "game/shell/Surface.h"
+#include "game/core/Surface.h"
 
 namespace zanbora {
 

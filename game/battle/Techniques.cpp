@@ -5,7 +5,7 @@
 #include "game/battle/Battle.h"
 #include "game/battle/Disguise.h"
 #include "game/battle/Techniques.h"
-#include "game/shell/Game.h"
+#include "game/core/Game.h"
 
 namespace zanbora {
 

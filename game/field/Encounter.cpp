@@ -5,7 +5,7 @@
 #include "game/battle/MonsterTable.h"
 #include "game/field/Field.h"
 #include "game/field/FieldSteps.h"
-#include "game/shell/Game.h"
+#include "game/core/Game.h"
 
 namespace zanbora {
 

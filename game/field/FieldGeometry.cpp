@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "game/shell/Game.h"
+#include "game/core/Game.h"
 
 namespace zanbora {
 

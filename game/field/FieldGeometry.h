@@ -1,7 +1,7 @@
 #pragma once
 // The geometry of the field view: the tilted ground plane, the sub-cell
 // offsets and the sight rays around the hero.
-#include "game/field/MapLayers.h"
+#include "game/core/MapLayers.h"
 
 namespace zanbora {
 

@@ -5,11 +5,11 @@
 
 #include "game/field/Field.h"
 #include "game/field/FieldGeometry.h"
-#include "game/field/Raster.h"
+#include "game/core/Raster.h"
 #include "game/field/TileTable.h"
 #include "game/party/StatusPanel.h"
-#include "game/shell/Frame.h"
-#include "game/shell/Game.h"
+#include "game/core/Frame.h"
+#include "game/core/Game.h"
 
 namespace zanbora {
 

@@ -4,9 +4,9 @@
 #include "game/field/FieldSteps.h"
 #include "game/party/StatusPanel.h"
 #include "game/party/Town.h"
-#include "game/shell/Frame.h"
-#include "game/shell/Game.h"
-#include "game/story/Music.h"
+#include "game/core/Frame.h"
+#include "game/core/Game.h"
+#include "game/core/Music.h"
 
 namespace zanbora {
 

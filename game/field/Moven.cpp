@@ -3,8 +3,8 @@
 // he enters fires its trigger.
 #include "game/field/Field.h"
 #include "game/field/FieldSteps.h"
-#include "game/field/TerrainCodes.h"
-#include "game/shell/Game.h"
+#include "game/core/TerrainCodes.h"
+#include "game/core/Game.h"
 
 namespace zanbora {
 

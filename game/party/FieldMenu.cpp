@@ -11,10 +11,10 @@
 #include "game/party/SimBoneScreen.h"
 #include "game/party/StatusPanel.h"
 #include "game/party/TechniqueScreen.h"
-#include "game/shell/Game.h"
-#include "game/shell/Shutdown.h"
+#include "game/core/Game.h"
+#include "game/core/Shutdown.h"
 #include "game/story/MessageWindow.h"
-#include "game/story/Music.h"
+#include "game/core/Music.h"
 
 namespace zanbora {
 

@@ -1,6 +1,6 @@
 #include "game/party/HeroFigure.h"
 
-#include "game/shell/Game.h"
+#include "game/core/Game.h"
 
 namespace zanbora {
 

@@ -4,9 +4,9 @@
 #include "game/field/SlideSprite.h"
 #include "game/party/JobTables.h"
 #include "game/party/StatusPanel.h"
-#include "game/shell/Game.h"
+#include "game/core/Game.h"
 #include "game/story/MessageWindow.h"
-#include "game/story/Music.h"
+#include "game/core/Music.h"
 
 namespace zanbora {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "game/shell/TextCodec.h"
+#include "game/core/TextCodec.h"
 
 namespace zanbora {
 

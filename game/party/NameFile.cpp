@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <sstream>
 
-#include "game/party/HeroName.h"
-#include "game/shell/TextCodec.h"
+#include "game/core/HeroName.h"
+#include "game/core/TextCodec.h"
 #include "platform/FileRead.h"
 #include "platform/SafeFile.h"
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "game/party/SaveRanges.h"
-#include "game/shell/TextCodec.h"
+#include "game/core/TextCodec.h"
 
 namespace zanbora {
 

@@ -16,8 +16,8 @@
 #include <string>
 #include <string_view>
 
-#include "game/field/MapLayers.h"
-#include "game/party/Player.h"
+#include "game/core/MapLayers.h"
+#include "game/core/Player.h"
 
 namespace zanbora {
 

@@ -4,11 +4,11 @@
 #include <filesystem>
 #include <sstream>
 
-#include "game/party/HeroName.h"
+#include "game/core/HeroName.h"
 #include "game/party/SaveFile.h"
-#include "game/shell/Frame.h"
-#include "game/shell/Game.h"
-#include "game/shell/TextCodec.h"
+#include "game/core/Frame.h"
+#include "game/core/Game.h"
+#include "game/core/TextCodec.h"
 #include "platform/FileRead.h"
 
 namespace zanbora {

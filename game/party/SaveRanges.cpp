@@ -3,9 +3,9 @@
 #include <cmath>
 #include <iterator>
 
-#include "game/field/MapLayers.h"
+#include "game/core/MapLayers.h"
 #include "game/party/MascotScreen.h"
-#include "game/party/TechniqueNames.h"
+#include "game/core/TechniqueNames.h"
 
 namespace zanbora {
 

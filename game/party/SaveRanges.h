@@ -6,7 +6,7 @@
 // value is wrong.
 #include <string>
 
-#include "game/party/Player.h"
+#include "game/core/Player.h"
 
 namespace zanbora {
 

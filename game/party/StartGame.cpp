@@ -4,17 +4,17 @@
 #include <algorithm>
 
 #include "game/battle/Disguise.h"
-#include "game/party/HeroName.h"
+#include "game/core/HeroName.h"
 #include "game/party/JobTables.h"
 #include "game/party/NameFile.h"
 #include "game/party/SaveFile.h"
 #include "game/party/SaveFormat.h"
 #include "game/field/WarpTable.h"
 #include "game/party/StartScreen.h"
-#include "game/shell/DisplayMode.h"
-#include "game/shell/Game.h"
+#include "game/core/DisplayMode.h"
+#include "game/core/Game.h"
 #include "game/shell/MainLoop.h"
-#include "game/shell/Shutdown.h"
+#include "game/core/Shutdown.h"
 #include "platform/AppDir.h"
 
 namespace zanbora {

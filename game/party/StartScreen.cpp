@@ -5,12 +5,12 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "game/party/HeroName.h"
+#include "game/core/HeroName.h"
 #include "game/party/NameFile.h"
 #include "game/party/SaveFile.h"
 #include "game/party/StartScreenUi.h"
-#include "game/shell/Frame.h"
-#include "game/shell/Game.h"
+#include "game/core/Frame.h"
+#include "game/core/Game.h"
 #include "platform/KeyCodes.h"
 
 namespace zanbora {

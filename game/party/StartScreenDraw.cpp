@@ -4,9 +4,9 @@
 
 #include "game/party/NameFile.h"
 #include "game/party/StartScreenUi.h"
-#include "game/shell/Frame.h"
-#include "game/shell/Game.h"
-#include "game/shell/TextCodec.h"
+#include "game/core/Frame.h"
+#include "game/core/Game.h"
+#include "game/core/TextCodec.h"
 
 namespace zanbora {
 

@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <string>
 
-#include "game/party/NumberText.h"
-#include "game/party/PlayTime.h"
-#include "game/party/TechniqueNames.h"
-#include "game/shell/Frame.h"
-#include "game/shell/Game.h"
+#include "game/core/NumberText.h"
+#include "game/core/PlayTime.h"
+#include "game/core/TechniqueNames.h"
+#include "game/core/Frame.h"
+#include "game/core/Game.h"
 
 namespace zanbora {
 

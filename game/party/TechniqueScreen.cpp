@@ -3,10 +3,10 @@
 #include "game/battle/Battle.h"
 #include "game/party/HeroFigure.h"
 #include "game/party/StatusPanel.h"
-#include "game/party/TechniqueNames.h"
-#include "game/shell/Frame.h"
-#include "game/shell/Game.h"
-#include "game/story/Music.h"
+#include "game/core/TechniqueNames.h"
+#include "game/core/Frame.h"
+#include "game/core/Game.h"
+#include "game/core/Music.h"
 
 namespace zanbora {
 

@@ -2,12 +2,12 @@
 
 #include "game/party/HeroFigure.h"
 #include "game/party/JobTables.h"
-#include "game/party/NumberText.h"
+#include "game/core/NumberText.h"
 #include "game/party/StatusPanel.h"
 #include "game/party/TrainingHall.h"
-#include "game/shell/Game.h"
+#include "game/core/Game.h"
 #include "game/story/MessageWindow.h"
-#include "game/story/Music.h"
+#include "game/core/Music.h"
 
 namespace zanbora {
 

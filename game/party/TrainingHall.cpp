@@ -3,11 +3,11 @@
 #include <array>
 
 #include "game/party/JobTables.h"
-#include "game/party/NumberText.h"
-#include "game/shell/Frame.h"
-#include "game/shell/Game.h"
-#include "game/shell/Sheets.h"
-#include "game/story/Music.h"
+#include "game/core/NumberText.h"
+#include "game/core/Frame.h"
+#include "game/core/Game.h"
+#include "game/core/Sheets.h"
+#include "game/core/Music.h"
 
 namespace zanbora {
 

@@ -1,12 +1,12 @@
 // What follows a battle that was won or fled.
 #include "game/battle/Battle.h"
 #include "game/battle/Techniques.h"
-#include "game/shell/Frame.h"
-#include "game/shell/Game.h"
+#include "game/core/Frame.h"
+#include "game/core/Game.h"
 #include "game/shell/MainLoop.h"
-#include "game/shell/Sheets.h"
+#include "game/core/Sheets.h"
 #include "game/story/Ending.h"
-#include "game/story/Music.h"
+#include "game/core/Music.h"
 
 namespace zanbora {
 

@@ -6,10 +6,10 @@
 #include "game/party/StartScreen.h"
 #include "game/party/StatusPanel.h"
 #include "game/party/TechniqueScreen.h"
-#include "game/shell/Frame.h"
-#include "game/shell/Game.h"
+#include "game/core/Frame.h"
+#include "game/core/Game.h"
 #include "game/shell/MainLoop.h"
-#include "game/story/Music.h"
+#include "game/core/Music.h"
 
 namespace zanbora {
 

@@ -1,11 +1,11 @@
 // The "BATTLE2" state of the main loop: a locked door, forced open by a
 // hero whose level is greater than the door's strength.
 #include "game/battle/Battle.h"
-#include "game/shell/Frame.h"
-#include "game/shell/Game.h"
+#include "game/core/Frame.h"
+#include "game/core/Game.h"
 #include "game/shell/MainLoop.h"
-#include "game/shell/Sheets.h"
-#include "game/story/Music.h"
+#include "game/core/Sheets.h"
+#include "game/core/Music.h"
 
 namespace zanbora {
 

@@ -3,10 +3,10 @@
 #include "game/field/Field.h"
 #include "game/party/FieldMenu.h"
 #include "game/party/StatusPanel.h"
-#include "game/shell/Frame.h"
-#include "game/shell/Game.h"
-#include "game/shell/JoyPad.h"
-#include "game/story/Music.h"
+#include "game/core/Frame.h"
+#include "game/core/Game.h"
+#include "game/core/JoyPad.h"
+#include "game/core/Music.h"
 
 namespace zanbora {
 

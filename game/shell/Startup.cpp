@@ -2,14 +2,14 @@
 
 #include <cmath>
 
-#include "game/field/MapLayers.h"
+#include "game/core/MapLayers.h"
 #include "game/party/NameFile.h"
-#include "game/party/Player.h"
+#include "game/core/Player.h"
 #include "game/party/StartScreen.h"
-#include "game/shell/Game.h"
-#include "game/shell/JoyPad.h"
-#include "game/shell/Sheets.h"
-#include "game/shell/Shutdown.h"
+#include "game/core/Game.h"
+#include "game/core/JoyPad.h"
+#include "game/core/Sheets.h"
+#include "game/core/Shutdown.h"
 #include "game/shell/Title.h"
 #include "platform/AppDir.h"
 #include "platform/SafeFile.h"

@@ -1,9 +1,9 @@
 #include "game/shell/Title.h"
 
-#include "game/shell/Frame.h"
-#include "game/shell/Game.h"
-#include "game/shell/Sheets.h"
-#include "game/story/Music.h"
+#include "game/core/Frame.h"
+#include "game/core/Game.h"
+#include "game/core/Sheets.h"
+#include "game/core/Music.h"
 #include "platform/AppDir.h"
 
 namespace zanbora {

@@ -3,8 +3,8 @@
 #include <string>
 
 #include "game/shell/CommandLine.h"
-#include "game/shell/Game.h"
-#include "game/shell/Shutdown.h"
+#include "game/core/Game.h"
+#include "game/core/Shutdown.h"
 #include "game/shell/Startup.h"
 #include "platform/AppDir.h"
 #include "platform/EndSignals.h"

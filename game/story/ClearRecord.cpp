@@ -2,11 +2,11 @@
 
 #include <cmath>
 
-#include "game/party/HeroName.h"
-#include "game/party/NumberText.h"
-#include "game/party/PlayTime.h"
-#include "game/shell/Game.h"
-#include "game/shell/TextCodec.h"
+#include "game/core/HeroName.h"
+#include "game/core/NumberText.h"
+#include "game/core/PlayTime.h"
+#include "game/core/Game.h"
+#include "game/core/TextCodec.h"
 #include "game/story/Password.h"
 #include "platform/SafeFile.h"
 

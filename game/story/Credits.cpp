@@ -2,13 +2,13 @@
 
 #include <cmath>
 
-#include "game/shell/Frame.h"
-#include "game/shell/Game.h"
-#include "game/shell/Shutdown.h"
-#include "game/shell/TextCodec.h"
+#include "game/core/Frame.h"
+#include "game/core/Game.h"
+#include "game/core/Shutdown.h"
+#include "game/core/TextCodec.h"
 #include "game/story/ClearRecord.h"
 #include "game/story/MessageWindow.h"
-#include "game/story/Music.h"
+#include "game/core/Music.h"
 
 namespace zanbora {
 

@@ -8,10 +8,10 @@
 #include "game/battle/Battle.h"
 #include "game/field/Field.h"
 #include "game/party/StatusPanel.h"
-#include "game/shell/Frame.h"
-#include "game/shell/Game.h"
-#include "game/shell/Sheets.h"
-#include "game/story/Music.h"
+#include "game/core/Frame.h"
+#include "game/core/Game.h"
+#include "game/core/Sheets.h"
+#include "game/core/Music.h"
 
 namespace zanbora {
 

@@ -2,9 +2,9 @@
 
 #include "game/field/Field.h"
 #include "game/party/StatusPanel.h"
-#include "game/shell/Game.h"
-#include "game/shell/TextCodec.h"
-#include "game/story/Music.h"
+#include "game/core/Game.h"
+#include "game/core/TextCodec.h"
+#include "game/core/Music.h"
 
 namespace zanbora {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "game/shell/Frame.h"
+#include "game/core/Frame.h"
 
 namespace zanbora {
 

@@ -5,10 +5,10 @@
 
 #include "game/field/Field.h"
 #include "game/party/StatusPanel.h"
-#include "game/shell/Frame.h"
-#include "game/shell/Game.h"
+#include "game/core/Frame.h"
+#include "game/core/Game.h"
 #include "game/story/MessageWindow.h"
-#include "game/story/Music.h"
+#include "game/core/Music.h"
 #include "game/story/StoryLines.h"
 
 namespace zanbora {

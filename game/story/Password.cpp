@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "game/shell/Game.h"
+#include "game/core/Game.h"
 
 namespace zanbora {
 

@@ -3,9 +3,9 @@
 #include "game/story/PowerReading.h"
 
 #include "game/field/Field.h"
-#include "game/party/NumberText.h"
+#include "game/core/NumberText.h"
 #include "game/party/StatusPanel.h"
-#include "game/shell/Game.h"
+#include "game/core/Game.h"
 #include "game/story/MessageWindow.h"
 #include "game/story/Password.h"
 #include "game/story/StoryLines.h"

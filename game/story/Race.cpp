@@ -5,16 +5,16 @@
 
 #include "game/battle/LevelUp.h"
 #include "game/field/Field.h"
-#include "game/field/Raster.h"
-#include "game/field/TerrainCodes.h"
+#include "game/core/Raster.h"
+#include "game/core/TerrainCodes.h"
 #include "game/field/TileTable.h"
-#include "game/party/NumberText.h"
+#include "game/core/NumberText.h"
 #include "game/party/StatusPanel.h"
-#include "game/shell/Frame.h"
-#include "game/shell/Game.h"
+#include "game/core/Frame.h"
+#include "game/core/Game.h"
 #include "game/story/MessageWindow.h"
 #include "game/story/MiniGames.h"
-#include "game/story/Music.h"
+#include "game/core/Music.h"
 #include "game/story/StoryLines.h"
 
 namespace zanbora {

@@ -1,7 +1,7 @@
 #include "game/story/Script.h"
 
-#include "game/shell/Frame.h"
-#include "game/shell/Game.h"
+#include "game/core/Frame.h"
+#include "game/core/Game.h"
 #include "game/story/MessageWindow.h"
 
 namespace zanbora {

@@ -2,10 +2,10 @@
 
 #include "game/field/Field.h"
 #include "game/field/FieldGeometry.h"
-#include "game/field/Raster.h"
+#include "game/core/Raster.h"
 #include "game/party/StatusPanel.h"
-#include "game/shell/Frame.h"
-#include "game/shell/Game.h"
+#include "game/core/Frame.h"
+#include "game/core/Game.h"
 #include "game/story/MessageWindow.h"
 #include "game/story/StoryLines.h"
 

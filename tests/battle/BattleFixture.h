@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "game/shell/Game.h"
-#include "game/shell/Input.h"
+#include "game/core/Game.h"
+#include "game/core/Input.h"
 #include "platform/KeyCodes.h"
 #include "support/TestGame.h"
 

@@ -5,7 +5,7 @@
 
 #include "BattleFixture.h"
 #include "game/battle/Battle.h"
-#include "game/shell/Game.h"
+#include "game/core/Game.h"
 
 using namespace zanbora;
 using Strings = std::vector<std::string>;

@@ -6,7 +6,7 @@
 #include "BattleFixture.h"
 #include "game/battle/Battle.h"
 #include "game/battle/FixedOpponents.h"
-#include "game/shell/Frame.h"
+#include "game/core/Frame.h"
 #include "game/shell/MainLoop.h"
 
 namespace zanbora::testing {

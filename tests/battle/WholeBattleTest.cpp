@@ -6,7 +6,7 @@
 
 #include "BattleFixture.h"
 #include "game/battle/Battle.h"
-#include "game/shell/Game.h"
+#include "game/core/Game.h"
 #include "game/shell/MainLoop.h"
 
 using namespace zanbora;

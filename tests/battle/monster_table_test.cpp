@@ -4,7 +4,7 @@
 
 #include "game/battle/FixedOpponents.h"
 #include "game/battle/MonsterTable.h"
-#include "game/shell/Frame.h"
+#include "game/core/Frame.h"
 #include "support/TestGame.h"
 
 using namespace zanbora;

@@ -2,7 +2,7 @@
 // walking animation and the rock push of the act key.
 #include "field_fixture.h"
 #include "platform/KeyCodes.h"
-#include "game/field/TerrainCodes.h"
+#include "game/core/TerrainCodes.h"
 #include "game/shell/MainLoop.h"
 
 namespace zanbora::testing {

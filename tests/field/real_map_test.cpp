@@ -3,7 +3,7 @@
 #include <filesystem>
 
 #include "field_fixture.h"
-#include "game/field/TerrainCodes.h"
+#include "game/core/TerrainCodes.h"
 #include "game/field/WarpTable.h"
 #include "support/BuildPaths.h"
 

@@ -8,8 +8,8 @@
 
 #include "VirtualJoystick.h"
 #include "game/field/Field.h"
-#include "game/shell/Game.h"
-#include "game/shell/JoyPad.h"
+#include "game/core/Game.h"
+#include "game/core/JoyPad.h"
 #include "platform/LoadedLibraryDl.h"
 #include "support/TestGame.h"
 #include "support/BuildPaths.h"

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "game/party/FieldMenu.h"
-#include "game/shell/Frame.h"
+#include "game/core/Frame.h"
 #include "party_fixture.h"
 
 using namespace zanbora;

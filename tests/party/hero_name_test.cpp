@@ -2,7 +2,7 @@
 // look-alikes.
 #include <gtest/gtest.h>
 
-#include "game/party/HeroName.h"
+#include "game/core/HeroName.h"
 
 using namespace zanbora;
 

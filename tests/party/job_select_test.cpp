@@ -6,7 +6,7 @@
 
 #include "game/party/JobSelect.h"
 #include "game/party/JobTables.h"
-#include "game/shell/Frame.h"
+#include "game/core/Frame.h"
 #include "party_fixture.h"
 #include "platform/KeyCodes.h"
 

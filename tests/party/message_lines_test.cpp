@@ -8,7 +8,7 @@
 #include "game/party/JobTables.h"
 #include "game/party/KnowledgeScreen.h"
 #include "game/party/Town.h"
-#include "game/shell/TextCodec.h"
+#include "game/core/TextCodec.h"
 #include "game/story/MessageWindow.h"
 
 using namespace zanbora;

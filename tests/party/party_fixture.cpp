@@ -4,7 +4,7 @@
 #include <cctype>
 #include <memory>
 
-#include "game/party/Player.h"
+#include "game/core/Player.h"
 #include "game/shell/Startup.h"
 #include "platform/KeyCodes.h"
 

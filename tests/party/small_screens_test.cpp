@@ -7,7 +7,7 @@
 #include "game/party/KnowledgeScreen.h"
 #include "game/party/MascotScreen.h"
 #include "game/party/SimBoneScreen.h"
-#include "game/shell/Frame.h"
+#include "game/core/Frame.h"
 #include "party_fixture.h"
 
 using namespace zanbora;

@@ -5,11 +5,11 @@
 #include <initializer_list>
 #include <utility>
 
-#include "game/party/NumberText.h"
-#include "game/party/PlayTime.h"
+#include "game/core/NumberText.h"
+#include "game/core/PlayTime.h"
 #include "game/party/StatusPanel.h"
-#include "game/party/TechniqueNames.h"
-#include "game/shell/Frame.h"
+#include "game/core/TechniqueNames.h"
+#include "game/core/Frame.h"
 #include "support/TestGame.h"
 
 using namespace zanbora;

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "game/party/TechniqueScreen.h"
-#include "game/shell/Frame.h"
+#include "game/core/Frame.h"
 #include "platform/KeyCodes.h"
 #include "support/TestGame.h"
 

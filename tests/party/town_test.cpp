@@ -4,7 +4,7 @@
 #include "game/party/JobTables.h"
 #include "game/party/Town.h"
 #include "game/party/TrainingHall.h"
-#include "game/shell/Frame.h"
+#include "game/core/Frame.h"
 #include "party_fixture.h"
 
 using namespace zanbora;

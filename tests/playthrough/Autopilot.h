@@ -13,7 +13,7 @@
 #include "Paths.h"
 #include "ScreenReader.h"
 #include "WorldStory.h"
-#include "game/shell/Game.h"
+#include "game/core/Game.h"
 
 namespace zanbora::playthrough {
 

@@ -5,7 +5,7 @@
 
 #include "WorldSearch.h"
 #include "game/battle/FixedOpponents.h"
-#include "game/field/TerrainCodes.h"
+#include "game/core/TerrainCodes.h"
 
 namespace zanbora::playthrough {
 

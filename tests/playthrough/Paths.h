@@ -7,7 +7,7 @@
 #include <optional>
 #include <vector>
 
-#include "game/field/MapLayers.h"
+#include "game/core/MapLayers.h"
 #include "game/field/WarpTable.h"
 
 namespace zanbora::playthrough {

@@ -7,7 +7,7 @@
 #include <limits>
 
 #include "game/party/SaveFormat.h"
-#include "game/shell/Shutdown.h"
+#include "game/core/Shutdown.h"
 #include "game/shell/Startup.h"
 #include "platform/PngWriter.h"
 #include "platform/SafeFile.h"

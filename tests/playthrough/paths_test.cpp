@@ -5,7 +5,7 @@
 
 #include "Paths.h"
 #include "WorldStory.h"
-#include "game/field/TerrainCodes.h"
+#include "game/core/TerrainCodes.h"
 
 namespace zanbora::playthrough {
 namespace {

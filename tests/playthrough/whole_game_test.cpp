@@ -11,7 +11,7 @@
 
 #include "PlaythroughRun.h"
 #include "game/party/JobTables.h"
-#include "game/shell/TextCodec.h"
+#include "game/core/TextCodec.h"
 
 namespace zanbora::playthrough {
 namespace {

@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "game/shell/DisplayMode.h"
-#include "game/shell/Game.h"
-#include "game/shell/Shutdown.h"
+#include "game/core/DisplayMode.h"
+#include "game/core/Game.h"
+#include "game/core/Shutdown.h"
 #include "platform/HeadlessPlatform.h"
 #include "resmode/ModeListing.h"
 #include "support/TestGame.h"

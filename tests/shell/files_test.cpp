@@ -5,10 +5,10 @@
 #include <fstream>
 #include <string>
 
-#include "game/field/MapLayers.h"
+#include "game/core/MapLayers.h"
 #include "game/party/NameFile.h"
 #include "game/party/StartScreen.h"
-#include "game/shell/TextCodec.h"
+#include "game/core/TextCodec.h"
 #include "platform/AppDir.h"
 #include "support/TestGame.h"
 

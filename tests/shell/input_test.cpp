@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "game/shell/Frame.h"
-#include "game/shell/Input.h"
-#include "game/shell/Shutdown.h"
+#include "game/core/Frame.h"
+#include "game/core/Input.h"
+#include "game/core/Shutdown.h"
 #include "platform/KeyCodes.h"
 #include "support/TestGame.h"
 

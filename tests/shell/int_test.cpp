@@ -6,7 +6,7 @@
 #include <limits>
 #include <string>
 
-#include "game/shell/Game.h"
+#include "game/core/Game.h"
 
 using namespace zanbora;
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "game/shell/JoyPad.h"
+#include "game/core/JoyPad.h"
 #include "support/TestGame.h"
 
 using namespace zanbora;

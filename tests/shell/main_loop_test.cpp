@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "game/shell/Frame.h"
+#include "game/core/Frame.h"
 #include "game/shell/MainLoop.h"
 #include "platform/KeyCodes.h"
 #include "support/TestGame.h"

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "game/shell/Frame.h"
-#include "game/story/Music.h"
+#include "game/core/Frame.h"
+#include "game/core/Music.h"
 #include "support/TestGame.h"
 
 using namespace zanbora;

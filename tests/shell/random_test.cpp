@@ -3,7 +3,7 @@
 // a standard library with another distribution cannot change them.
 #include <gtest/gtest.h>
 
-#include "game/shell/Random.h"
+#include "game/core/Random.h"
 
 using namespace zanbora;
 

@@ -8,7 +8,7 @@
 #include <chrono>
 #include <filesystem>
 
-#include "game/field/MapLayers.h"
+#include "game/core/MapLayers.h"
 #include "game/shell/Startup.h"
 #include "support/TestGame.h"
 

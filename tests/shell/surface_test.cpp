@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "game/shell/Surface.h"
+#include "game/core/Surface.h"
 
 using namespace zanbora;
 

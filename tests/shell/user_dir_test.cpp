@@ -9,7 +9,7 @@
 #include <filesystem>
 #include <functional>
 
-#include "game/shell/Game.h"
+#include "game/core/Game.h"
 #include "game/shell/Startup.h"
 #include "platform/AppDir.h"
 #include "support/TestGame.h"

@@ -5,7 +5,7 @@
 #include <sstream>
 #include <vector>
 
-#include "game/shell/TextCodec.h"
+#include "game/core/TextCodec.h"
 #include "game/story/ClearRecord.h"
 #include "game/story/Credits.h"
 #include "game/story/Ending.h"

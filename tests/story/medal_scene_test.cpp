@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "game/shell/Frame.h"
+#include "game/core/Frame.h"
 #include "game/story/MedalScene.h"
 #include "story_fixture.h"
 

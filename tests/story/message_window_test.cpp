@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <string>
 
-#include "game/party/Player.h"
-#include "game/shell/Frame.h"
+#include "game/core/Player.h"
+#include "game/core/Frame.h"
 #include "game/story/MessageWindow.h"
 #include "game/story/Script.h"
 #include "game/story/StoryLines.h"

@@ -2,8 +2,8 @@
 // and two whole laps on the world's track driven with keys.
 #include <filesystem>
 
-#include "game/field/MapLayers.h"
-#include "game/field/TerrainCodes.h"
+#include "game/core/MapLayers.h"
+#include "game/core/TerrainCodes.h"
 #include "game/story/MiniGames.h"
 #include "game/story/Race.h"
 #include "platform/KeyCodes.h"

@@ -3,7 +3,7 @@
 // for word.
 #include <set>
 
-#include "game/shell/TextCodec.h"
+#include "game/core/TextCodec.h"
 #include "game/story/MedalScene.h"
 #include "game/story/PowerReading.h"
 #include "game/story/Race.h"

@@ -5,7 +5,7 @@
 #include <sstream>
 #include <unistd.h>
 
-#include "game/shell/Shutdown.h"
+#include "game/core/Shutdown.h"
 #include "support/BuildPaths.h"
 
 namespace zanbora::testing {

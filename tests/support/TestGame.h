@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "game/shell/Game.h"
+#include "game/core/Game.h"
 #include "platform/HeadlessPlatform.h"
 
 namespace zanbora::testing {

@@ -2,7 +2,7 @@
 
 #include <deque>
 
-#include "game/field/TerrainCodes.h"
+#include "game/core/TerrainCodes.h"
 
 namespace zanbora::world {
 

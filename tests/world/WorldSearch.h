@@ -9,7 +9,7 @@
 #include <set>
 #include <vector>
 
-#include "game/field/MapLayers.h"
+#include "game/core/MapLayers.h"
 #include "game/field/WarpTable.h"
 
 namespace zanbora::world {

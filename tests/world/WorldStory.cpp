@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-#include "game/field/TerrainCodes.h"
+#include "game/core/TerrainCodes.h"
 #include "support/BuildPaths.h"
 
 namespace zanbora::world {

@@ -10,7 +10,7 @@
 #include <set>
 
 #include "WorldStory.h"
-#include "game/field/TerrainCodes.h"
+#include "game/core/TerrainCodes.h"
 #include "support/BuildPaths.h"
 
 namespace zanbora::world {

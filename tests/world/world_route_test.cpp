@@ -8,7 +8,7 @@
 #include <sstream>
 
 #include "WorldStory.h"
-#include "game/field/TerrainCodes.h"
+#include "game/core/TerrainCodes.h"
 
 namespace zanbora::world {
 namespace {

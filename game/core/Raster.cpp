@@ -1,4 +1,4 @@
-#include "game/field/Raster.h"
+#include "game/core/Raster.h"
 
 #include <algorithm>
 #include <cstdint>

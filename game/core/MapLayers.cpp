@@ -1,4 +1,4 @@
-#include "game/field/MapLayers.h"
+#include "game/core/MapLayers.h"
 
 #include <sstream>
 

@@ -1,11 +1,11 @@
-#include "game/shell/Frame.h"
+#include "game/core/Frame.h"
 
 #include <algorithm>
 
-#include "game/shell/Game.h"
-#include "game/shell/Input.h"
-#include "game/shell/JoyPad.h"
-#include "game/story/Music.h"
+#include "game/core/Game.h"
+#include "game/core/Input.h"
+#include "game/core/JoyPad.h"
+#include "game/core/Music.h"
 
 namespace zanbora {
 

@@ -1,9 +1,9 @@
-#include "game/party/PlayTime.h"
+#include "game/core/PlayTime.h"
 
 #include <cmath>
 
-#include "game/party/NumberText.h"
-#include "game/shell/Game.h"
+#include "game/core/NumberText.h"
+#include "game/core/Game.h"
 
 namespace zanbora {
 

@@ -1,4 +1,4 @@
-#include "game/shell/Surface.h"
+#include "game/core/Surface.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -1,4 +1,4 @@
-#include "game/shell/TextCodec.h"
+#include "game/core/TextCodec.h"
 
 #include <iconv.h>
 

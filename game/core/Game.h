@@ -7,17 +7,17 @@
 #include <string>
 #include <vector>
 
-#include "game/battle/BattleState.h"
-#include "game/battle/Monster.h"
-#include "game/field/MapLayers.h"
-#include "game/party/Player.h"
-#include "game/shell/DisplayMode.h"
-#include "game/shell/Input.h"
-#include "game/shell/JoyPad.h"
-#include "game/shell/Random.h"
-#include "game/shell/Sheets.h"
-#include "game/shell/Surface.h"
-#include "game/story/Music.h"
+#include "game/core/BattleState.h"
+#include "game/core/Monster.h"
+#include "game/core/MapLayers.h"
+#include "game/core/Player.h"
+#include "game/core/DisplayMode.h"
+#include "game/core/Input.h"
+#include "game/core/JoyPad.h"
+#include "game/core/Random.h"
+#include "game/core/Sheets.h"
+#include "game/core/Surface.h"
+#include "game/core/Music.h"
 #include "platform/Platform.h"
 
 namespace zanbora {

@@ -1,6 +1,6 @@
-#include "game/party/HeroName.h"
+#include "game/core/HeroName.h"
 
-#include "game/shell/TextCodec.h"
+#include "game/core/TextCodec.h"
 
 namespace zanbora {
 

@@ -1,4 +1,4 @@
-#include "game/party/NumberText.h"
+#include "game/core/NumberText.h"
 
 #include <cmath>
 #include <cstdio>

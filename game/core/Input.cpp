@@ -1,7 +1,7 @@
-#include "game/shell/Input.h"
+#include "game/core/Input.h"
 
-#include "game/shell/Game.h"
-#include "game/shell/Shutdown.h"
+#include "game/core/Game.h"
+#include "game/core/Shutdown.h"
 #include "platform/KeyCodes.h"
 
 namespace zanbora {

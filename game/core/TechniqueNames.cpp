@@ -1,8 +1,8 @@
-#include "game/party/TechniqueNames.h"
+#include "game/core/TechniqueNames.h"
 
-#include "game/party/NumberText.h"
-#include "game/party/Player.h"
-#include "game/shell/Game.h"
+#include "game/core/NumberText.h"
+#include "game/core/Player.h"
+#include "game/core/Game.h"
 
 namespace zanbora {
 

@@ -1,4 +1,4 @@
-#include "game/shell/Game.h"
+#include "game/core/Game.h"
 
 namespace zanbora {
 

@@ -1,6 +1,6 @@
 #pragma once
 // The sprite sheets the game copies from, and the field's three layers.
-#include "game/shell/Surface.h"
+#include "game/core/Surface.h"
 
 namespace zanbora {
 

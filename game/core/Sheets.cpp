@@ -1,6 +1,6 @@
-#include "game/shell/Sheets.h"
+#include "game/core/Sheets.h"
 
-#include "game/shell/Game.h"
+#include "game/core/Game.h"
 #include "platform/AppDir.h"
 
 namespace zanbora {

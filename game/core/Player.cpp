@@ -1,4 +1,4 @@
-#include "game/party/Player.h"
+#include "game/core/Player.h"
 
 namespace zanbora {
 

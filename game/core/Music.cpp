@@ -1,6 +1,6 @@
-#include "game/story/Music.h"
+#include "game/core/Music.h"
 
-#include "game/shell/Game.h"
+#include "game/core/Game.h"
 #include "platform/AppDir.h"
 
 namespace zanbora {

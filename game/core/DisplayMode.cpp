@@ -1,6 +1,6 @@
-#include "game/shell/DisplayMode.h"
+#include "game/core/DisplayMode.h"
 
-#include "game/shell/Game.h"
+#include "game/core/Game.h"
 
 namespace zanbora {
 

@@ -1,6 +1,6 @@
-#include "game/shell/JoyPad.h"
+#include "game/core/JoyPad.h"
 
-#include "game/shell/Game.h"
+#include "game/core/Game.h"
 
 namespace zanbora {
 

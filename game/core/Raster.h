@@ -3,7 +3,7 @@
 // every frame, so these work row by row with the raster operation fixed per
 // call instead of per pixel. Same rules as Surface: the destination clips,
 // the source reads black outside its picture.
-#include "game/shell/Surface.h"
+#include "game/core/Surface.h"
 
 namespace zanbora {
 

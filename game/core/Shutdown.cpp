@@ -1,8 +1,8 @@
-#include "game/shell/Shutdown.h"
+#include "game/core/Shutdown.h"
 
-#include "game/shell/DisplayMode.h"
-#include "game/shell/Game.h"
-#include "game/story/Music.h"
+#include "game/core/DisplayMode.h"
+#include "game/core/Game.h"
+#include "game/core/Music.h"
 
 namespace zanbora {
 
