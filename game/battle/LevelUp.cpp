@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "game/core/NumberText.h"
-#include "game/party/StatusPanel.h"
+#include "game/view/StatusPanel.h"
 #include "game/core/Frame.h"
 #include "game/core/Game.h"
 #include "game/core/Music.h"

@@ -10,7 +10,7 @@
 #include "game/field/FieldSteps.h"
 #include "game/field/WarpTable.h"
 #include "game/party/JobSelect.h"
-#include "game/party/StatusPanel.h"
+#include "game/view/StatusPanel.h"
 #include "game/core/Frame.h"
 #include "game/core/Game.h"
 #include "game/core/Sheets.h"

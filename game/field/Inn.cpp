@@ -2,7 +2,7 @@
 // fades out, the town music starts and the town screen takes over.
 #include "game/field/Field.h"
 #include "game/field/FieldSteps.h"
-#include "game/party/StatusPanel.h"
+#include "game/view/StatusPanel.h"
 #include "game/party/Town.h"
 #include "game/core/Frame.h"
 #include "game/core/Game.h"

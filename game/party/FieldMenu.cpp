@@ -9,11 +9,11 @@
 #include "game/party/MascotScreen.h"
 #include "game/party/SaveFile.h"
 #include "game/party/SimBoneScreen.h"
-#include "game/party/StatusPanel.h"
+#include "game/view/StatusPanel.h"
 #include "game/party/TechniqueScreen.h"
 #include "game/core/Game.h"
 #include "game/core/Shutdown.h"
-#include "game/story/MessageWindow.h"
+#include "game/view/MessageWindow.h"
 #include "game/core/Music.h"
 
 namespace zanbora {

@@ -1,11 +1,11 @@
 #include "game/party/JobSelect.h"
 
 #include "game/field/Field.h"
-#include "game/field/SlideSprite.h"
+#include "game/view/SlideSprite.h"
 #include "game/party/JobTables.h"
-#include "game/party/StatusPanel.h"
+#include "game/view/StatusPanel.h"
 #include "game/core/Game.h"
-#include "game/story/MessageWindow.h"
+#include "game/view/MessageWindow.h"
 #include "game/core/Music.h"
 
 namespace zanbora {

@@ -1,6 +1,6 @@
 #include "game/party/MascotScreen.h"
 
-#include "game/party/StatusPanel.h"
+#include "game/view/StatusPanel.h"
 #include "game/core/Frame.h"
 #include "game/core/Game.h"
 #include "game/core/Music.h"

@@ -5,7 +5,7 @@
 
 #include "game/party/HeroFigure.h"
 #include "game/core/NumberText.h"
-#include "game/party/StatusPanel.h"
+#include "game/view/StatusPanel.h"
 #include "game/core/Frame.h"
 #include "game/core/Game.h"
 #include "game/core/Music.h"

@@ -2,7 +2,7 @@
 
 #include "game/battle/Battle.h"
 #include "game/party/HeroFigure.h"
-#include "game/party/StatusPanel.h"
+#include "game/view/StatusPanel.h"
 #include "game/core/TechniqueNames.h"
 #include "game/core/Frame.h"
 #include "game/core/Game.h"

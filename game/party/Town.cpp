@@ -3,10 +3,10 @@
 #include "game/party/HeroFigure.h"
 #include "game/party/JobTables.h"
 #include "game/core/NumberText.h"
-#include "game/party/StatusPanel.h"
+#include "game/view/StatusPanel.h"
 #include "game/party/TrainingHall.h"
 #include "game/core/Game.h"
-#include "game/story/MessageWindow.h"
+#include "game/view/MessageWindow.h"
 #include "game/core/Music.h"
 
 namespace zanbora {

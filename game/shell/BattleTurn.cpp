@@ -4,7 +4,7 @@
 #include "game/battle/Battle.h"
 #include "game/battle/MonsterTable.h"
 #include "game/party/StartScreen.h"
-#include "game/party/StatusPanel.h"
+#include "game/view/StatusPanel.h"
 #include "game/party/TechniqueScreen.h"
 #include "game/core/Frame.h"
 #include "game/core/Game.h"

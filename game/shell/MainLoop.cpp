@@ -2,7 +2,7 @@
 
 #include "game/field/Field.h"
 #include "game/party/FieldMenu.h"
-#include "game/party/StatusPanel.h"
+#include "game/view/StatusPanel.h"
 #include "game/core/Frame.h"
 #include "game/core/Game.h"
 #include "game/core/JoyPad.h"

@@ -7,7 +7,7 @@
 #include "game/core/Shutdown.h"
 #include "game/core/TextCodec.h"
 #include "game/story/ClearRecord.h"
-#include "game/story/MessageWindow.h"
+#include "game/view/MessageWindow.h"
 #include "game/core/Music.h"
 
 namespace zanbora {

@@ -7,7 +7,7 @@
 
 #include "game/battle/Battle.h"
 #include "game/field/Field.h"
-#include "game/party/StatusPanel.h"
+#include "game/view/StatusPanel.h"
 #include "game/core/Frame.h"
 #include "game/core/Game.h"
 #include "game/core/Sheets.h"

@@ -4,10 +4,10 @@
 #include "game/story/MiniGames.h"
 
 #include "game/field/Field.h"
-#include "game/party/StatusPanel.h"
+#include "game/view/StatusPanel.h"
 #include "game/core/Frame.h"
 #include "game/core/Game.h"
-#include "game/story/MessageWindow.h"
+#include "game/view/MessageWindow.h"
 #include "game/core/Music.h"
 #include "game/story/StoryLines.h"
 

@@ -4,9 +4,9 @@
 
 #include "game/field/Field.h"
 #include "game/core/NumberText.h"
-#include "game/party/StatusPanel.h"
+#include "game/view/StatusPanel.h"
 #include "game/core/Game.h"
-#include "game/story/MessageWindow.h"
+#include "game/view/MessageWindow.h"
 #include "game/story/Password.h"
 #include "game/story/StoryLines.h"
 

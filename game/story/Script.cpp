@@ -2,7 +2,7 @@
 
 #include "game/core/Frame.h"
 #include "game/core/Game.h"
-#include "game/story/MessageWindow.h"
+#include "game/view/MessageWindow.h"
 
 namespace zanbora {
 

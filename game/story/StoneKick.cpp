@@ -1,12 +1,12 @@
 #include "game/story/StoneKick.h"
 
 #include "game/field/Field.h"
-#include "game/field/FieldGeometry.h"
+#include "game/view/FieldGeometry.h"
 #include "game/core/Raster.h"
-#include "game/party/StatusPanel.h"
+#include "game/view/StatusPanel.h"
 #include "game/core/Frame.h"
 #include "game/core/Game.h"
-#include "game/story/MessageWindow.h"
+#include "game/view/MessageWindow.h"
 #include "game/story/StoryLines.h"
 
 namespace zanbora {

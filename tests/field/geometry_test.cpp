@@ -1,6 +1,6 @@
 // The projection of the field window and the sight rays.
 #include "field_fixture.h"
-#include "game/field/FieldGeometry.h"
+#include "game/view/FieldGeometry.h"
 
 namespace zanbora::testing {
 namespace {

@@ -1,6 +1,6 @@
 // Pixels of the field layers and of the composed field window.
 #include "field_fixture.h"
-#include "game/field/FieldGeometry.h"
+#include "game/view/FieldGeometry.h"
 
 namespace zanbora::testing {
 namespace {

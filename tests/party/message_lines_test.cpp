@@ -9,7 +9,7 @@
 #include "game/party/KnowledgeScreen.h"
 #include "game/party/Town.h"
 #include "game/core/TextCodec.h"
-#include "game/story/MessageWindow.h"
+#include "game/view/MessageWindow.h"
 
 using namespace zanbora;
 

@@ -7,7 +7,7 @@
 
 #include "game/core/NumberText.h"
 #include "game/core/PlayTime.h"
-#include "game/party/StatusPanel.h"
+#include "game/view/StatusPanel.h"
 #include "game/core/TechniqueNames.h"
 #include "game/core/Frame.h"
 #include "support/TestGame.h"

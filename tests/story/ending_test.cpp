@@ -9,7 +9,7 @@
 #include "game/story/ClearRecord.h"
 #include "game/story/Credits.h"
 #include "game/story/Ending.h"
-#include "game/story/MessageWindow.h"
+#include "game/view/MessageWindow.h"
 #include "story_fixture.h"
 
 namespace zanbora::testing {

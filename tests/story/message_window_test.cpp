@@ -7,7 +7,7 @@
 
 #include "game/core/Player.h"
 #include "game/core/Frame.h"
-#include "game/story/MessageWindow.h"
+#include "game/view/MessageWindow.h"
 #include "game/story/Script.h"
 #include "game/story/StoryLines.h"
 #include "platform/KeyCodes.h"

@@ -1,6 +1,6 @@
 #include "story_fixture.h"
 
-#include "game/story/MessageWindow.h"
+#include "game/view/MessageWindow.h"
 #include "platform/KeyCodes.h"
 
 namespace zanbora::testing {

@@ -1,4 +1,4 @@
-#include "game/field/FieldGeometry.h"
+#include "game/view/FieldGeometry.h"
 
 #include <cmath>
 #include <cstdlib>

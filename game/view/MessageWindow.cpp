@@ -1,7 +1,7 @@
-#include "game/story/MessageWindow.h"
+#include "game/view/MessageWindow.h"
 
 #include "game/field/Field.h"
-#include "game/party/StatusPanel.h"
+#include "game/view/StatusPanel.h"
 #include "game/core/Game.h"
 #include "game/core/TextCodec.h"
 #include "game/core/Music.h"

@@ -1,4 +1,4 @@
-#include "game/party/StatusPanel.h"
+#include "game/view/StatusPanel.h"
 
 #include <algorithm>
 #include <string>

@@ -4,10 +4,10 @@
 #include <cmath>
 
 #include "game/field/Field.h"
-#include "game/field/FieldGeometry.h"
+#include "game/view/FieldGeometry.h"
 #include "game/core/Raster.h"
-#include "game/field/TileTable.h"
-#include "game/party/StatusPanel.h"
+#include "game/view/TileTable.h"
+#include "game/view/StatusPanel.h"
 #include "game/core/Frame.h"
 #include "game/core/Game.h"
 

@@ -1,4 +1,4 @@
-#include "game/field/TileTable.h"
+#include "game/view/TileTable.h"
 
 #include <cstdint>
 

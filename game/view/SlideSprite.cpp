@@ -1,11 +1,11 @@
-#include "game/field/SlideSprite.h"
+#include "game/view/SlideSprite.h"
 
 #include <cmath>
 
 #include "game/field/Field.h"
 #include "game/core/Raster.h"
-#include "game/field/TileTable.h"
-#include "game/party/StatusPanel.h"
+#include "game/view/TileTable.h"
+#include "game/view/StatusPanel.h"
 #include "game/core/Frame.h"
 #include "game/core/Game.h"
 
