@@ -10,7 +10,7 @@
 #include "game/field/Field.h"
 #include "game/core/MapLayers.h"
 #include "game/core/Game.h"
-#include "game/shell/MainLoop.h"
+#include "game/flow/MainLoop.h"
 #include "game/core/Sheets.h"
 #include "platform/HeadlessPlatform.h"
 

@@ -7,7 +7,7 @@
 #include "game/battle/Battle.h"
 #include "game/battle/FixedOpponents.h"
 #include "game/core/Frame.h"
-#include "game/shell/MainLoop.h"
+#include "game/flow/MainLoop.h"
 
 namespace zanbora::testing {
 namespace {

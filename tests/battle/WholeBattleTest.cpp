@@ -7,7 +7,7 @@
 #include "BattleFixture.h"
 #include "game/battle/Battle.h"
 #include "game/core/Game.h"
-#include "game/shell/MainLoop.h"
+#include "game/flow/MainLoop.h"
 
 using namespace zanbora;
 using Strings = std::vector<std::string>;

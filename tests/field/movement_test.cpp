@@ -3,7 +3,7 @@
 #include "field_fixture.h"
 #include "platform/KeyCodes.h"
 #include "game/core/TerrainCodes.h"
-#include "game/shell/MainLoop.h"
+#include "game/flow/MainLoop.h"
 
 namespace zanbora::testing {
 namespace {

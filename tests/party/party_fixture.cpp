@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "game/core/Player.h"
-#include "game/shell/Startup.h"
+#include "game/flow/Startup.h"
 #include "platform/KeyCodes.h"
 
 namespace zanbora::testing {

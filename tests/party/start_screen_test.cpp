@@ -13,7 +13,7 @@
 #include "game/party/SaveFile.h"
 #include "game/party/SaveFormat.h"
 #include "game/party/StartScreen.h"
-#include "game/shell/Startup.h"
+#include "game/flow/Startup.h"
 #include "platform/KeyCodes.h"
 #include "support/TestGame.h"
 

@@ -8,7 +8,7 @@
 
 #include "game/party/SaveFormat.h"
 #include "game/core/Shutdown.h"
-#include "game/shell/Startup.h"
+#include "game/flow/Startup.h"
 #include "platform/PngWriter.h"
 #include "platform/SafeFile.h"
 #include "support/BuildPaths.h"

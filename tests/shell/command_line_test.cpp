@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "game/shell/CommandLine.h"
+#include "game/flow/CommandLine.h"
 
 using namespace zanbora;
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "game/core/Frame.h"
-#include "game/shell/MainLoop.h"
+#include "game/flow/MainLoop.h"
 #include "platform/KeyCodes.h"
 #include "support/TestGame.h"
 

@@ -9,7 +9,7 @@
 #include <filesystem>
 
 #include "game/core/MapLayers.h"
-#include "game/shell/Startup.h"
+#include "game/flow/Startup.h"
 #include "support/TestGame.h"
 
 using namespace zanbora;

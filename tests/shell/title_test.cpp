@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "game/shell/Title.h"
+#include "game/flow/Title.h"
 #include "platform/AppDir.h"
 #include "platform/KeyCodes.h"
 #include "support/TestGame.h"

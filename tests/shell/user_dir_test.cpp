@@ -10,7 +10,7 @@
 #include <functional>
 
 #include "game/core/Game.h"
-#include "game/shell/Startup.h"
+#include "game/flow/Startup.h"
 #include "platform/AppDir.h"
 #include "support/TestGame.h"
 

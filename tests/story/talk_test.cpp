@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "game/battle/LevelUp.h"
-#include "game/shell/MainLoop.h"
+#include "game/flow/MainLoop.h"
 #include "game/story/NpcScenes.h"
 #include "platform/KeyCodes.h"
 #include "story_fixture.h"

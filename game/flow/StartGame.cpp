@@ -13,7 +13,7 @@
 #include "game/party/StartScreen.h"
 #include "game/core/DisplayMode.h"
 #include "game/core/Game.h"
-#include "game/shell/MainLoop.h"
+#include "game/flow/MainLoop.h"
 #include "game/core/Shutdown.h"
 #include "platform/AppDir.h"
 

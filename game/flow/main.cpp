@@ -2,10 +2,10 @@
 #include <iostream>
 #include <string>
 
-#include "game/shell/CommandLine.h"
+#include "game/flow/CommandLine.h"
 #include "game/core/Game.h"
 #include "game/core/Shutdown.h"
-#include "game/shell/Startup.h"
+#include "game/flow/Startup.h"
 #include "platform/AppDir.h"
 #include "platform/EndSignals.h"
 #include "platform/OldPlayerFiles.h"

@@ -8,7 +8,7 @@
 #include "game/party/TechniqueScreen.h"
 #include "game/core/Frame.h"
 #include "game/core/Game.h"
-#include "game/shell/MainLoop.h"
+#include "game/flow/MainLoop.h"
 #include "game/core/Music.h"
 
 namespace zanbora {

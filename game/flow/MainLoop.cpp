@@ -1,4 +1,4 @@
-#include "game/shell/MainLoop.h"
+#include "game/flow/MainLoop.h"
 
 #include "game/field/Field.h"
 #include "game/party/FieldMenu.h"

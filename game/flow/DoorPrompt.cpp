@@ -3,7 +3,7 @@
 #include "game/battle/Battle.h"
 #include "game/core/Frame.h"
 #include "game/core/Game.h"
-#include "game/shell/MainLoop.h"
+#include "game/flow/MainLoop.h"
 #include "game/core/Sheets.h"
 #include "game/core/Music.h"
 

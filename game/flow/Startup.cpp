@@ -1,4 +1,4 @@
-#include "game/shell/Startup.h"
+#include "game/flow/Startup.h"
 
 #include <cmath>
 
@@ -10,7 +10,7 @@
 #include "game/core/JoyPad.h"
 #include "game/core/Sheets.h"
 #include "game/core/Shutdown.h"
-#include "game/shell/Title.h"
+#include "game/flow/Title.h"
 #include "platform/AppDir.h"
 #include "platform/SafeFile.h"
 

@@ -1,4 +1,4 @@
-#include "game/shell/CommandLine.h"
+#include "game/flow/CommandLine.h"
 
 #include <string_view>
 

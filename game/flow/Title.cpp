@@ -1,4 +1,4 @@
-#include "game/shell/Title.h"
+#include "game/flow/Title.h"
 
 #include "game/core/Frame.h"
 #include "game/core/Game.h"
