@@ -7,11 +7,11 @@
 #include <filesystem>
 #include <memory>
 
-#include "game/field/Field.h"
-#include "game/core/MapLayers.h"
 #include "game/core/Game.h"
-#include "game/flow/MainLoop.h"
+#include "game/core/MapLayers.h"
 #include "game/core/Sheets.h"
+#include "game/flow/CellTriggers.h"
+#include "game/flow/MainLoop.h"
 #include "platform/HeadlessPlatform.h"
 
 namespace {

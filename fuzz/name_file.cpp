@@ -5,8 +5,8 @@
 
 #include "FuzzFile.h"
 #include "game/core/HeroName.h"
-#include "game/party/NameFile.h"
 #include "game/core/TextCodec.h"
+#include "game/party/NameFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace zanbora;

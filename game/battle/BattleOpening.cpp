@@ -7,8 +7,8 @@
 #include "game/battle/BattleParts.h"
 #include "game/core/Frame.h"
 #include "game/core/Game.h"
-#include "game/core/Sheets.h"
 #include "game/core/Music.h"
+#include "game/core/Sheets.h"
 
 namespace zanbora {
 

@@ -2,11 +2,11 @@
 
 #include <cmath>
 
-#include "game/core/NumberText.h"
-#include "game/view/StatusPanel.h"
 #include "game/core/Frame.h"
 #include "game/core/Game.h"
 #include "game/core/Music.h"
+#include "game/core/NumberText.h"
+#include "game/view/StatusPanel.h"
 
 namespace zanbora {
 

@@ -8,16 +8,16 @@
 #include <vector>
 
 #include "game/core/BattleState.h"
-#include "game/core/Monster.h"
-#include "game/core/MapLayers.h"
-#include "game/core/Player.h"
 #include "game/core/DisplayMode.h"
 #include "game/core/Input.h"
 #include "game/core/JoyPad.h"
+#include "game/core/MapLayers.h"
+#include "game/core/Monster.h"
+#include "game/core/Music.h"
+#include "game/core/Player.h"
 #include "game/core/Random.h"
 #include "game/core/Sheets.h"
 #include "game/core/Surface.h"
-#include "game/core/Music.h"
 #include "platform/Platform.h"
 
 namespace zanbora {

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "game/core/NumberText.h"
 #include "game/core/Game.h"
+#include "game/core/NumberText.h"
 
 namespace zanbora {
 

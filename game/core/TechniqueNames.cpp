@@ -1,8 +1,8 @@
 #include "game/core/TechniqueNames.h"
 
+#include "game/core/Game.h"
 #include "game/core/NumberText.h"
 #include "game/core/Player.h"
-#include "game/core/Game.h"
 
 namespace zanbora {
 

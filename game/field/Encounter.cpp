@@ -3,9 +3,10 @@
 // 440 is safe.
 #include "game/battle/Battle.h"
 #include "game/battle/MonsterTable.h"
-#include "game/field/Field.h"
-#include "game/field/FieldSteps.h"
 #include "game/core/Game.h"
+#include "game/field/Encounter.h"
+#include "game/field/Walking.h"
+#include "game/view/FieldView.h"
 
 namespace zanbora {
 

@@ -3,10 +3,10 @@
 #include "game/battle/Techniques.h"
 #include "game/core/Frame.h"
 #include "game/core/Game.h"
-#include "game/flow/MainLoop.h"
-#include "game/core/Sheets.h"
-#include "game/story/Ending.h"
 #include "game/core/Music.h"
+#include "game/core/Sheets.h"
+#include "game/flow/MainLoop.h"
+#include "game/story/Ending.h"
 
 namespace zanbora {
 

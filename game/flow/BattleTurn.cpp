@@ -3,13 +3,13 @@
 
 #include "game/battle/Battle.h"
 #include "game/battle/MonsterTable.h"
-#include "game/party/StartScreen.h"
-#include "game/view/StatusPanel.h"
-#include "game/party/TechniqueScreen.h"
 #include "game/core/Frame.h"
 #include "game/core/Game.h"
-#include "game/flow/MainLoop.h"
 #include "game/core/Music.h"
+#include "game/core/StartPlaying.h"
+#include "game/flow/MainLoop.h"
+#include "game/party/TechniqueScreen.h"
+#include "game/view/StatusPanel.h"
 
 namespace zanbora {
 

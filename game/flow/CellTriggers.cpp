@@ -1,25 +1,31 @@
-// What a newly entered cell does, by the event code it holds: people and
+// A field frame and what a newly entered cell does: the inn square opens
+// the town; otherwise the event code the cell holds decides: people and
 // hosts, bosses, warps, magic circles, the locked door, the healing spring,
 // mascot medals, the graduation, the ending and the crystal ball. Ordinary
 // cells count down to the next random battle.
+#include "game/flow/CellTriggers.h"
+
 #include <optional>
 
 #include "game/battle/Battle.h"
 #include "game/battle/FixedOpponents.h"
-#include "game/field/Field.h"
-#include "game/field/FieldSteps.h"
-#include "game/field/WarpTable.h"
-#include "game/party/JobSelect.h"
-#include "game/view/StatusPanel.h"
 #include "game/core/Frame.h"
 #include "game/core/Game.h"
+#include "game/core/Music.h"
 #include "game/core/Sheets.h"
+#include "game/core/TerrainCodes.h"
+#include "game/field/Encounter.h"
+#include "game/field/Walking.h"
+#include "game/field/WarpTable.h"
+#include "game/party/Inn.h"
+#include "game/party/JobSelect.h"
 #include "game/story/Ending.h"
 #include "game/story/MedalScene.h"
 #include "game/story/MiniGames.h"
-#include "game/core/Music.h"
 #include "game/story/NpcScenes.h"
 #include "game/story/PowerReading.h"
+#include "game/view/FieldView.h"
+#include "game/view/StatusPanel.h"
 
 namespace zanbora {
 
@@ -177,8 +183,8 @@ void PickUpMedal(Game& game, int code) {
     PlaySe(game, "\\wave\\LVUP.WAV");
 }
 
-}  // namespace
-
+// What the cell just entered does. True when the trigger has already left
+// the field frame (a battle, the door): MOVEN then returns at once.
 bool RunCellTrigger(Game& game) {
     const int code = game.field.CellEvent;
     const int row = Row(game);
@@ -209,6 +215,26 @@ bool RunCellTrigger(Game& game) {
     }
     if (code >= 100 && code <= 199) return false;
     return CountDownEncounter(game);
+}
+
+// The cell under the feet, newly entered: the inn square opens the town,
+// any other cell runs its trigger. True when the field frame is over.
+bool EnterCell(Game& game) {
+    const int cellX = game.field.LastCellX, cellY = game.field.LastCellY;
+    if (game.map.terrainAt(cellX, cellY) == kInnTerrain) {
+        EnterInn(game);
+        return true;
+    }
+    game.field.CellEvent = game.map.eventAt(cellX, cellY);
+    return RunCellTrigger(game);
+}
+
+}  // namespace
+
+void MOVEN(Game& game) {
+    if (WalkOneFrame(game) && EnterCell(game)) return;
+    LeaveFootPoint(game);
+    DrawHero(game);
 }
 
 }  // namespace zanbora

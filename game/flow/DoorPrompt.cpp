@@ -3,9 +3,9 @@
 #include "game/battle/Battle.h"
 #include "game/core/Frame.h"
 #include "game/core/Game.h"
-#include "game/flow/MainLoop.h"
-#include "game/core/Sheets.h"
 #include "game/core/Music.h"
+#include "game/core/Sheets.h"
+#include "game/flow/MainLoop.h"
 
 namespace zanbora {
 

@@ -1,12 +1,12 @@
 #include "game/flow/MainLoop.h"
 
-#include "game/field/Field.h"
-#include "game/party/FieldMenu.h"
-#include "game/view/StatusPanel.h"
 #include "game/core/Frame.h"
 #include "game/core/Game.h"
 #include "game/core/JoyPad.h"
 #include "game/core/Music.h"
+#include "game/flow/CellTriggers.h"
+#include "game/party/FieldMenu.h"
+#include "game/view/StatusPanel.h"
 
 namespace zanbora {
 

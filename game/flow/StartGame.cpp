@@ -4,17 +4,17 @@
 #include <algorithm>
 
 #include "game/battle/Disguise.h"
+#include "game/core/DisplayMode.h"
+#include "game/core/Game.h"
 #include "game/core/HeroName.h"
+#include "game/core/Shutdown.h"
+#include "game/core/StartPlaying.h"
+#include "game/field/WarpTable.h"
+#include "game/flow/MainLoop.h"
 #include "game/party/JobTables.h"
 #include "game/party/NameFile.h"
 #include "game/party/SaveFile.h"
 #include "game/party/SaveFormat.h"
-#include "game/field/WarpTable.h"
-#include "game/party/StartScreen.h"
-#include "game/core/DisplayMode.h"
-#include "game/core/Game.h"
-#include "game/flow/MainLoop.h"
-#include "game/core/Shutdown.h"
 #include "platform/AppDir.h"
 
 namespace zanbora {

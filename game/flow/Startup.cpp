@@ -2,15 +2,15 @@
 
 #include <cmath>
 
-#include "game/core/MapLayers.h"
-#include "game/party/NameFile.h"
-#include "game/core/Player.h"
-#include "game/party/StartScreen.h"
 #include "game/core/Game.h"
 #include "game/core/JoyPad.h"
+#include "game/core/MapLayers.h"
+#include "game/core/Player.h"
 #include "game/core/Sheets.h"
 #include "game/core/Shutdown.h"
 #include "game/flow/Title.h"
+#include "game/party/NameFile.h"
+#include "game/party/StartScreen.h"
 #include "platform/AppDir.h"
 #include "platform/SafeFile.h"
 

@@ -2,8 +2,8 @@
 
 #include "game/core/Frame.h"
 #include "game/core/Game.h"
-#include "game/core/Sheets.h"
 #include "game/core/Music.h"
+#include "game/core/Sheets.h"
 #include "platform/AppDir.h"
 
 namespace zanbora {

@@ -2,9 +2,9 @@
 #include <iostream>
 #include <string>
 
-#include "game/flow/CommandLine.h"
 #include "game/core/Game.h"
 #include "game/core/Shutdown.h"
+#include "game/flow/CommandLine.h"
 #include "game/flow/Startup.h"
 #include "platform/AppDir.h"
 #include "platform/EndSignals.h"

@@ -3,18 +3,18 @@
 #include <array>
 
 #include "game/battle/Battle.h"
-#include "game/field/Field.h"
+#include "game/core/Game.h"
+#include "game/core/Music.h"
+#include "game/core/Shutdown.h"
 #include "game/party/HeroFigure.h"
 #include "game/party/KnowledgeScreen.h"
 #include "game/party/MascotScreen.h"
 #include "game/party/SaveFile.h"
 #include "game/party/SimBoneScreen.h"
-#include "game/view/StatusPanel.h"
 #include "game/party/TechniqueScreen.h"
-#include "game/core/Game.h"
-#include "game/core/Shutdown.h"
+#include "game/view/FieldView.h"
 #include "game/view/MessageWindow.h"
-#include "game/core/Music.h"
+#include "game/view/StatusPanel.h"
 
 namespace zanbora {
 

@@ -1,12 +1,13 @@
 // The inn square of a town entrance (terrain 12): a chime, the field music
 // fades out, the town music starts and the town screen takes over.
-#include "game/field/Field.h"
-#include "game/field/FieldSteps.h"
-#include "game/view/StatusPanel.h"
-#include "game/party/Town.h"
 #include "game/core/Frame.h"
 #include "game/core/Game.h"
 #include "game/core/Music.h"
+#include "game/field/Walking.h"
+#include "game/party/Inn.h"
+#include "game/party/Town.h"
+#include "game/view/FieldView.h"
+#include "game/view/StatusPanel.h"
 
 namespace zanbora {
 

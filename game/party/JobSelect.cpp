@@ -1,12 +1,12 @@
 #include "game/party/JobSelect.h"
 
-#include "game/field/Field.h"
-#include "game/view/SlideSprite.h"
-#include "game/party/JobTables.h"
-#include "game/view/StatusPanel.h"
 #include "game/core/Game.h"
-#include "game/view/MessageWindow.h"
 #include "game/core/Music.h"
+#include "game/party/JobTables.h"
+#include "game/view/FieldView.h"
+#include "game/view/MessageWindow.h"
+#include "game/view/SlideSprite.h"
+#include "game/view/StatusPanel.h"
 
 namespace zanbora {
 

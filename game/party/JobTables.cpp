@@ -1,7 +1,7 @@
 #include "game/party/JobTables.h"
 
-#include "game/core/Player.h"
 #include "game/core/Game.h"
+#include "game/core/Player.h"
 
 namespace zanbora {
 

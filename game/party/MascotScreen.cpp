@@ -1,9 +1,9 @@
 #include "game/party/MascotScreen.h"
 
-#include "game/view/StatusPanel.h"
 #include "game/core/Frame.h"
 #include "game/core/Game.h"
 #include "game/core/Music.h"
+#include "game/view/StatusPanel.h"
 
 namespace zanbora {
 

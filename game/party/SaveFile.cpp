@@ -4,9 +4,9 @@
 #include <fstream>
 #include <sstream>
 
+#include "game/core/Game.h"
 #include "game/core/HeroName.h"
 #include "game/party/SaveFormat.h"
-#include "game/core/Game.h"
 #include "platform/FileRead.h"
 #include "platform/SafeFile.h"
 

@@ -4,8 +4,8 @@
 #include <cmath>
 #include <vector>
 
-#include "game/party/SaveRanges.h"
 #include "game/core/TextCodec.h"
+#include "game/party/SaveRanges.h"
 
 namespace zanbora {
 

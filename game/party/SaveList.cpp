@@ -4,11 +4,11 @@
 #include <filesystem>
 #include <sstream>
 
-#include "game/core/HeroName.h"
-#include "game/party/SaveFile.h"
 #include "game/core/Frame.h"
 #include "game/core/Game.h"
+#include "game/core/HeroName.h"
 #include "game/core/TextCodec.h"
+#include "game/party/SaveFile.h"
 #include "platform/FileRead.h"
 
 namespace zanbora {

@@ -4,8 +4,8 @@
 #include <iterator>
 
 #include "game/core/MapLayers.h"
-#include "game/party/MascotScreen.h"
 #include "game/core/TechniqueNames.h"
+#include "game/party/MascotScreen.h"
 
 namespace zanbora {
 

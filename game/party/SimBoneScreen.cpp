@@ -3,12 +3,12 @@
 #include <array>
 #include <cmath>
 
-#include "game/party/HeroFigure.h"
-#include "game/core/NumberText.h"
-#include "game/view/StatusPanel.h"
 #include "game/core/Frame.h"
 #include "game/core/Game.h"
 #include "game/core/Music.h"
+#include "game/core/NumberText.h"
+#include "game/party/HeroFigure.h"
+#include "game/view/StatusPanel.h"
 
 namespace zanbora {
 

@@ -1,16 +1,17 @@
 // The start screen's loop: window events move the focus, type the name,
 // pick and delete saves and start the game.
 #include "game/party/StartScreen.h"
+#include "game/core/StartPlaying.h"
 
 #include <algorithm>
 #include <filesystem>
 
+#include "game/core/Frame.h"
+#include "game/core/Game.h"
 #include "game/core/HeroName.h"
 #include "game/party/NameFile.h"
 #include "game/party/SaveFile.h"
 #include "game/party/StartScreenUi.h"
-#include "game/core/Frame.h"
-#include "game/core/Game.h"
 #include "platform/KeyCodes.h"
 
 namespace zanbora {

@@ -2,11 +2,11 @@
 // the controls in a column on the right.
 #include <algorithm>
 
-#include "game/party/NameFile.h"
-#include "game/party/StartScreenUi.h"
 #include "game/core/Frame.h"
 #include "game/core/Game.h"
 #include "game/core/TextCodec.h"
+#include "game/party/NameFile.h"
+#include "game/party/StartScreenUi.h"
 
 namespace zanbora {
 

@@ -1,12 +1,12 @@
 #include "game/party/TechniqueScreen.h"
 
 #include "game/battle/Battle.h"
-#include "game/party/HeroFigure.h"
-#include "game/view/StatusPanel.h"
-#include "game/core/TechniqueNames.h"
 #include "game/core/Frame.h"
 #include "game/core/Game.h"
 #include "game/core/Music.h"
+#include "game/core/TechniqueNames.h"
+#include "game/party/HeroFigure.h"
+#include "game/view/StatusPanel.h"
 
 namespace zanbora {
 

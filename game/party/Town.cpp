@@ -1,13 +1,13 @@
 #include "game/party/Town.h"
 
+#include "game/core/Game.h"
+#include "game/core/Music.h"
+#include "game/core/NumberText.h"
 #include "game/party/HeroFigure.h"
 #include "game/party/JobTables.h"
-#include "game/core/NumberText.h"
-#include "game/view/StatusPanel.h"
 #include "game/party/TrainingHall.h"
-#include "game/core/Game.h"
 #include "game/view/MessageWindow.h"
-#include "game/core/Music.h"
+#include "game/view/StatusPanel.h"
 
 namespace zanbora {
 

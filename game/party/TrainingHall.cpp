@@ -2,12 +2,12 @@
 
 #include <array>
 
-#include "game/party/JobTables.h"
-#include "game/core/NumberText.h"
 #include "game/core/Frame.h"
 #include "game/core/Game.h"
-#include "game/core/Sheets.h"
 #include "game/core/Music.h"
+#include "game/core/NumberText.h"
+#include "game/core/Sheets.h"
+#include "game/party/JobTables.h"
 
 namespace zanbora {
 

@@ -2,10 +2,10 @@
 
 #include <cmath>
 
+#include "game/core/Game.h"
 #include "game/core/HeroName.h"
 #include "game/core/NumberText.h"
 #include "game/core/PlayTime.h"
-#include "game/core/Game.h"
 #include "game/core/TextCodec.h"
 #include "game/story/Password.h"
 #include "platform/SafeFile.h"

@@ -4,11 +4,11 @@
 
 #include "game/core/Frame.h"
 #include "game/core/Game.h"
+#include "game/core/Music.h"
 #include "game/core/Shutdown.h"
 #include "game/core/TextCodec.h"
 #include "game/story/ClearRecord.h"
 #include "game/view/MessageWindow.h"
-#include "game/core/Music.h"
 
 namespace zanbora {
 

@@ -1,13 +1,13 @@
 #include "game/story/Ending.h"
 
-#include "game/field/Field.h"
-#include "game/view/StatusPanel.h"
 #include "game/core/Frame.h"
 #include "game/core/Game.h"
-#include "game/story/Credits.h"
-#include "game/view/MessageWindow.h"
 #include "game/core/Music.h"
+#include "game/story/Credits.h"
 #include "game/story/StoryLines.h"
+#include "game/view/FieldView.h"
+#include "game/view/MessageWindow.h"
+#include "game/view/StatusPanel.h"
 
 namespace zanbora {
 

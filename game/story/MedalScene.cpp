@@ -6,12 +6,12 @@
 #include <cmath>
 
 #include "game/battle/Battle.h"
-#include "game/field/Field.h"
-#include "game/view/StatusPanel.h"
 #include "game/core/Frame.h"
 #include "game/core/Game.h"
-#include "game/core/Sheets.h"
 #include "game/core/Music.h"
+#include "game/core/Sheets.h"
+#include "game/view/FieldView.h"
+#include "game/view/StatusPanel.h"
 
 namespace zanbora {
 

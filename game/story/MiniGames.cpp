@@ -3,13 +3,13 @@
 // (The race has a file of its own.)
 #include "game/story/MiniGames.h"
 
-#include "game/field/Field.h"
-#include "game/view/StatusPanel.h"
 #include "game/core/Frame.h"
 #include "game/core/Game.h"
-#include "game/view/MessageWindow.h"
 #include "game/core/Music.h"
 #include "game/story/StoryLines.h"
+#include "game/view/FieldView.h"
+#include "game/view/MessageWindow.h"
+#include "game/view/StatusPanel.h"
 
 namespace zanbora {
 

@@ -6,15 +6,15 @@
 #include <vector>
 
 #include "game/battle/LevelUp.h"
-#include "game/field/Field.h"
-#include "game/view/StatusPanel.h"
 #include "game/core/Frame.h"
 #include "game/core/Game.h"
-#include "game/core/TextCodec.h"
-#include "game/view/MessageWindow.h"
 #include "game/core/Music.h"
+#include "game/core/TextCodec.h"
 #include "game/story/StoneKick.h"
 #include "game/story/StoryLines.h"
+#include "game/view/FieldView.h"
+#include "game/view/MessageWindow.h"
+#include "game/view/StatusPanel.h"
 
 namespace zanbora {
 

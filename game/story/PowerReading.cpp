@@ -2,13 +2,13 @@
 // a three-word password that follows from it, so friends can compare.
 #include "game/story/PowerReading.h"
 
-#include "game/field/Field.h"
-#include "game/core/NumberText.h"
-#include "game/view/StatusPanel.h"
 #include "game/core/Game.h"
-#include "game/view/MessageWindow.h"
+#include "game/core/NumberText.h"
 #include "game/story/Password.h"
 #include "game/story/StoryLines.h"
+#include "game/view/FieldView.h"
+#include "game/view/MessageWindow.h"
+#include "game/view/StatusPanel.h"
 
 namespace zanbora {
 

@@ -4,18 +4,17 @@
 #include <cmath>
 
 #include "game/battle/LevelUp.h"
-#include "game/field/Field.h"
-#include "game/core/Raster.h"
-#include "game/core/TerrainCodes.h"
-#include "game/view/TileTable.h"
-#include "game/core/NumberText.h"
-#include "game/view/StatusPanel.h"
 #include "game/core/Frame.h"
 #include "game/core/Game.h"
-#include "game/view/MessageWindow.h"
-#include "game/story/MiniGames.h"
 #include "game/core/Music.h"
+#include "game/core/NumberText.h"
+#include "game/core/Raster.h"
+#include "game/core/TerrainCodes.h"
+#include "game/story/MiniGames.h"
 #include "game/story/StoryLines.h"
+#include "game/view/MessageWindow.h"
+#include "game/view/StatusPanel.h"
+#include "game/view/TileTable.h"
 
 namespace zanbora {
 

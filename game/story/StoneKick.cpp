@@ -1,13 +1,13 @@
 #include "game/story/StoneKick.h"
 
-#include "game/field/Field.h"
-#include "game/view/FieldGeometry.h"
-#include "game/core/Raster.h"
-#include "game/view/StatusPanel.h"
 #include "game/core/Frame.h"
 #include "game/core/Game.h"
-#include "game/view/MessageWindow.h"
+#include "game/core/Raster.h"
 #include "game/story/StoryLines.h"
+#include "game/view/FieldGeometry.h"
+#include "game/view/FieldView.h"
+#include "game/view/MessageWindow.h"
+#include "game/view/StatusPanel.h"
 
 namespace zanbora {
 

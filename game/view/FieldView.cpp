@@ -3,13 +3,13 @@
 // bottom; only the cells the hero can see are drawn.
 #include <cmath>
 
-#include "game/field/Field.h"
-#include "game/view/FieldGeometry.h"
-#include "game/core/Raster.h"
-#include "game/view/TileTable.h"
-#include "game/view/StatusPanel.h"
+#include "game/view/FieldView.h"
 #include "game/core/Frame.h"
 #include "game/core/Game.h"
+#include "game/core/Raster.h"
+#include "game/view/FieldGeometry.h"
+#include "game/view/StatusPanel.h"
+#include "game/view/TileTable.h"
 
 namespace zanbora {
 

@@ -1,10 +1,10 @@
 #include "game/view/MessageWindow.h"
 
-#include "game/field/Field.h"
-#include "game/view/StatusPanel.h"
 #include "game/core/Game.h"
-#include "game/core/TextCodec.h"
 #include "game/core/Music.h"
+#include "game/core/TextCodec.h"
+#include "game/view/FieldView.h"
+#include "game/view/StatusPanel.h"
 
 namespace zanbora {
 

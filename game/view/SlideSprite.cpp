@@ -2,12 +2,12 @@
 
 #include <cmath>
 
-#include "game/field/Field.h"
-#include "game/core/Raster.h"
-#include "game/view/TileTable.h"
-#include "game/view/StatusPanel.h"
 #include "game/core/Frame.h"
 #include "game/core/Game.h"
+#include "game/core/Raster.h"
+#include "game/view/FieldView.h"
+#include "game/view/StatusPanel.h"
+#include "game/view/TileTable.h"
 
 namespace zanbora {
 

@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <string>
 
+#include "game/core/Frame.h"
+#include "game/core/Game.h"
 #include "game/core/NumberText.h"
 #include "game/core/PlayTime.h"
 #include "game/core/TechniqueNames.h"
-#include "game/core/Frame.h"
-#include "game/core/Game.h"
 
 namespace zanbora {
 

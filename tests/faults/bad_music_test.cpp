@@ -11,9 +11,9 @@
 #include <sstream>
 #include <thread>
 
-#include "support/BuildPaths.h"
 #include "ChildRun.h"
 #include "platform/SdlAudio.h"
+#include "support/BuildPaths.h"
 #include "support/TestGame.h"
 
 namespace zanbora {

@@ -4,8 +4,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "support/BuildPaths.h"
 #include "platform/MidiCheck.h"
+#include "support/BuildPaths.h"
 
 namespace zanbora {
 namespace {

@@ -7,10 +7,10 @@
 #include <fstream>
 #include <sstream>
 
-#include "support/BuildPaths.h"
 #include "ChildRun.h"
 #include "platform/ImageLoader.h"
 #include "platform/PictureHeader.h"
+#include "support/BuildPaths.h"
 #include "support/TestGame.h"
 
 namespace zanbora {

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "game/field/Field.h"
+#include "game/flow/CellTriggers.h"
 #include "support/TestGame.h"
 
 namespace zanbora::testing {

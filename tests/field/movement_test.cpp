@@ -1,9 +1,9 @@
 // Walking: the held keys, sliding along walls, the walkable set, the
 // walking animation and the rock push of the act key.
 #include "field_fixture.h"
-#include "platform/KeyCodes.h"
 #include "game/core/TerrainCodes.h"
 #include "game/flow/MainLoop.h"
+#include "platform/KeyCodes.h"
 
 namespace zanbora::testing {
 namespace {

@@ -7,12 +7,12 @@
 #include <memory>
 
 #include "VirtualJoystick.h"
-#include "game/field/Field.h"
 #include "game/core/Game.h"
 #include "game/core/JoyPad.h"
+#include "game/flow/CellTriggers.h"
 #include "platform/LoadedLibraryDl.h"
-#include "support/TestGame.h"
 #include "support/BuildPaths.h"
+#include "support/TestGame.h"
 
 namespace zanbora {
 namespace {

@@ -5,8 +5,8 @@
 #include <functional>
 #include <string>
 
-#include "game/party/FieldMenu.h"
 #include "game/core/Frame.h"
+#include "game/party/FieldMenu.h"
 #include "party_fixture.h"
 
 using namespace zanbora;

@@ -4,9 +4,9 @@
 #include <array>
 #include <string>
 
+#include "game/core/Frame.h"
 #include "game/party/JobSelect.h"
 #include "game/party/JobTables.h"
-#include "game/core/Frame.h"
 #include "party_fixture.h"
 #include "platform/KeyCodes.h"
 

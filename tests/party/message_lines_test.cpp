@@ -4,11 +4,11 @@
 
 #include <string>
 
+#include "game/core/TextCodec.h"
 #include "game/party/JobSelect.h"
 #include "game/party/JobTables.h"
 #include "game/party/KnowledgeScreen.h"
 #include "game/party/Town.h"
-#include "game/core/TextCodec.h"
 #include "game/view/MessageWindow.h"
 
 using namespace zanbora;

@@ -3,11 +3,11 @@
 
 #include <cmath>
 
+#include "game/core/Frame.h"
 #include "game/party/FieldMenu.h"
 #include "game/party/KnowledgeScreen.h"
 #include "game/party/MascotScreen.h"
 #include "game/party/SimBoneScreen.h"
-#include "game/core/Frame.h"
 #include "party_fixture.h"
 
 using namespace zanbora;

@@ -10,10 +10,11 @@
 #include <sstream>
 #include <vector>
 
+#include "game/core/StartPlaying.h"
+#include "game/flow/Startup.h"
 #include "game/party/SaveFile.h"
 #include "game/party/SaveFormat.h"
 #include "game/party/StartScreen.h"
-#include "game/flow/Startup.h"
 #include "platform/KeyCodes.h"
 #include "support/TestGame.h"
 

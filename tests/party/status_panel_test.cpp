@@ -5,11 +5,11 @@
 #include <initializer_list>
 #include <utility>
 
+#include "game/core/Frame.h"
 #include "game/core/NumberText.h"
 #include "game/core/PlayTime.h"
-#include "game/view/StatusPanel.h"
 #include "game/core/TechniqueNames.h"
-#include "game/core/Frame.h"
+#include "game/view/StatusPanel.h"
 #include "support/TestGame.h"
 
 using namespace zanbora;

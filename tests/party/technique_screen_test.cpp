@@ -7,8 +7,8 @@
 #include <memory>
 #include <string>
 
-#include "game/party/TechniqueScreen.h"
 #include "game/core/Frame.h"
+#include "game/party/TechniqueScreen.h"
 #include "platform/KeyCodes.h"
 #include "support/TestGame.h"
 

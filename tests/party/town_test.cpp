@@ -1,10 +1,10 @@
 // Towns: the inn, the training hall and the hearsay.
 #include <gtest/gtest.h>
 
+#include "game/core/Frame.h"
 #include "game/party/JobTables.h"
 #include "game/party/Town.h"
 #include "game/party/TrainingHall.h"
-#include "game/core/Frame.h"
 #include "party_fixture.h"
 
 using namespace zanbora;

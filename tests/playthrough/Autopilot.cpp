@@ -5,15 +5,15 @@
 #include <cstdlib>
 
 #include "game/battle/FixedOpponents.h"
+#include "game/core/Game.h"
+#include "game/core/TechniqueNames.h"
 #include "game/core/TerrainCodes.h"
+#include "game/core/TextCodec.h"
 #include "game/party/FieldMenu.h"
 #include "game/party/JobSelect.h"
-#include "game/core/TechniqueNames.h"
+#include "game/party/MascotScreen.h"
 #include "game/party/Town.h"
 #include "game/party/TrainingHall.h"
-#include "game/party/MascotScreen.h"
-#include "game/core/Game.h"
-#include "game/core/TextCodec.h"
 #include "game/story/Credits.h"
 #include "platform/KeyCodes.h"
 

@@ -6,9 +6,9 @@
 #include <fstream>
 #include <limits>
 
-#include "game/party/SaveFormat.h"
 #include "game/core/Shutdown.h"
 #include "game/flow/Startup.h"
+#include "game/party/SaveFormat.h"
 #include "platform/PngWriter.h"
 #include "platform/SafeFile.h"
 #include "support/BuildPaths.h"

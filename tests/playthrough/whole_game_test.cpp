@@ -10,8 +10,8 @@
 #include <sstream>
 
 #include "PlaythroughRun.h"
-#include "game/party/JobTables.h"
 #include "game/core/TextCodec.h"
+#include "game/party/JobTables.h"
 
 namespace zanbora::playthrough {
 namespace {

@@ -6,9 +6,9 @@
 #include <string>
 
 #include "game/core/MapLayers.h"
-#include "game/party/NameFile.h"
-#include "game/party/StartScreen.h"
+#include "game/core/StartPlaying.h"
 #include "game/core/TextCodec.h"
+#include "game/party/NameFile.h"
 #include "platform/AppDir.h"
 #include "support/TestGame.h"
 

@@ -5,11 +5,11 @@
 #include <algorithm>
 #include <string>
 
-#include "game/core/Player.h"
 #include "game/core/Frame.h"
-#include "game/view/MessageWindow.h"
+#include "game/core/Player.h"
 #include "game/story/Script.h"
 #include "game/story/StoryLines.h"
+#include "game/view/MessageWindow.h"
 #include "platform/KeyCodes.h"
 #include "support/TestGame.h"
 

@@ -1,10 +1,10 @@
 // Walking on the field: the held direction keys move the hero by an eighth
-// of a cell per frame, the terrain decides where he may stand, and the cell
-// he enters fires its trigger.
-#include "game/field/Field.h"
-#include "game/field/FieldSteps.h"
-#include "game/core/TerrainCodes.h"
+// of a cell per frame, and the terrain decides where he may stand.
+#include "game/field/Walking.h"
+
 #include "game/core/Game.h"
+#include "game/core/TerrainCodes.h"
+#include "game/view/FieldView.h"
 
 namespace zanbora {
 
@@ -59,7 +59,7 @@ void CHK(Game& game) {
     }
 }
 
-void MOVEN(Game& game) {
+bool WalkOneFrame(Game& game) {
     FieldState& field = game.field;
     const bool* held = game.keys.KeyState;
     game.player.HeroX += 0.5;
@@ -75,18 +75,10 @@ void MOVEN(Game& game) {
     }
 
     const int cellX = Int(game.player.HeroX), cellY = Int(game.player.HeroY);
-    if (cellX != field.LastCellX || cellY != field.LastCellY) {
-        field.LastCellX = cellX;
-        field.LastCellY = cellY;
-        if (game.map.terrainAt(cellX, cellY) == kInnTerrain) {
-            EnterInn(game);
-            return;
-        }
-        field.CellEvent = game.map.eventAt(cellX, cellY);
-        if (RunCellTrigger(game)) return;
-    }
-    LeaveFootPoint(game);
-    DrawHero(game);
+    if (cellX == field.LastCellX && cellY == field.LastCellY) return false;
+    field.LastCellX = cellX;
+    field.LastCellY = cellY;
+    return true;
 }
 
 }  // namespace zanbora
