@@ -1,6 +1,7 @@
 // Pixels of the field layers and of the composed field window.
 #include "field_fixture.h"
 #include "game/view/FieldGeometry.h"
+#include "game/view/FieldView.h"
 
 namespace zanbora::testing {
 namespace {

@@ -6,6 +6,7 @@
 #include <tuple>
 
 #include "game/field/WarpTable.h"
+#include "game/view/FieldView.h"
 #include "platform/KeyCodes.h"
 
 namespace zanbora::testing {
