@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "game/core/PixelRows.h"
+
 namespace zanbora {
 
 namespace {
@@ -15,20 +17,28 @@ inline void Combine(uint32_t* out, uint32_t s) {
     if constexpr (rop == Rop::Xor) *out ^= s;
 }
 
+// Black from outside the source: copy and AND make black, OR and XOR leave
+// the destination as it is.
+template <Rop rop>
+void CombineBlack(uint32_t* out, int count) {
+    if (count <= 0) return;
+    if constexpr (rop == Rop::Copy || rop == Rop::And) FillPixels(out, size_t(count), 0);
+}
+
 // One destination row of a block copy: `count` pixels from src row `sy`
 // starting at column `sx`; columns outside the source read black.
 template <Rop rop>
 void CopyRow(uint32_t* out, const Pixels& src, int sx, int sy, int count) {
     if (sy < 0 || sy >= src.height) {
-        for (int i = 0; i < count; ++i) Combine<rop>(out + i, 0);
+        CombineBlack<rop>(out, count);
         return;
     }
     const uint32_t* row = src.data.data() + size_t(sy) * size_t(src.width);
-    int i = 0;
-    for (; i < count && sx + i < 0; ++i) Combine<rop>(out + i, 0);
-    int inside = std::min(count, src.width - sx);
-    for (; i < inside; ++i) Combine<rop>(out + i, row[sx + i]);
-    for (; i < count; ++i) Combine<rop>(out + i, 0);
+    const int left = std::clamp(-sx, 0, count);
+    const int right = std::max(left, std::min(count, src.width - sx));
+    CombineBlack<rop>(out, left);
+    if (right > left) CombinePixels(out + left, row + sx + left, size_t(right - left), rop);
+    CombineBlack<rop>(out + right, count - right);
 }
 
 template <Rop rop>
@@ -101,7 +111,7 @@ void MaskPaintBlt(Surface& dst, int x, int y, int w, int h, const Surface& src, 
             // The usual case, the whole row inside both pictures.
             const uint32_t* m = SourceRow(mask, my + j) + (mx + x0);
             const uint32_t* p = SourceRow(colour, py + j) + (px + x0);
-            for (int i = 0; i < x1 - x0; ++i) o[i] = (o[i] & m[i]) | p[i];
+            MaskPaintPixels(o, m, p, size_t(x1 - x0));
             continue;
         }
         const uint32_t* m = SourceRow(mask, my + j);
@@ -167,6 +177,6 @@ void TileBlt(Surface& dst, int x, int y, int w, int h, const Surface& src, int s
             BltWith<Rop::Copy>(dst.pixels(), x + i, y + j, std::min(tw, w - i), std::min(th, h - j), src.pixels(), sx, sy);
 }
 
-void FillAll(Surface& dst, uint32_t colour) { std::fill(dst.pixels().data.begin(), dst.pixels().data.end(), colour); }
+void FillAll(Surface& dst, uint32_t colour) { FillPixels(dst.pixels().data.data(), dst.pixels().data.size(), colour); }
 
 }  // namespace zanbora

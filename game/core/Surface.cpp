@@ -2,6 +2,10 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
+
+#include "game/core/PixelRows.h"
+#include "game/core/Raster.h"
 
 namespace zanbora {
 
@@ -22,22 +26,7 @@ void Surface::ensureSize(int w, int h) {
 }
 
 void Surface::blt(int x, int y, int w, int h, const Surface& src, int sx, int sy, Rop rop) {
-    // Clip to the destination; the source side reads black outside.
-    int x0 = std::max(0, -x), y0 = std::max(0, -y);
-    int x1 = std::min(w, width() - x), y1 = std::min(h, height() - y);
-    if (x0 >= x1 || y0 >= y1) return;
-    for (int j = y0; j < y1; ++j) {
-        uint32_t* out = &pixels_.at(x + x0, y + j);
-        for (int i = x0; i < x1; ++i, ++out) {
-            uint32_t s = src.at(sx + i, sy + j);
-            switch (rop) {
-                case Rop::Copy: *out = s; break;
-                case Rop::And: *out &= s; break;
-                case Rop::Or: *out |= s; break;
-                case Rop::Xor: *out ^= s; break;
-            }
-        }
-    }
+    FastBlt(*this, x, y, w, h, src, sx, sy, rop);
 }
 
 void Surface::stretch(int dx, int dy, int dw, int dh, const Surface& src, int sx, int sy, int sw, int sh) {
@@ -65,10 +54,7 @@ void Surface::fillRect(int x1, int y1, int x2, int y2, uint32_t colour) {
     x2 = std::min(x2, width() - 1), y2 = std::min(y2, height() - 1);
     // Clipped away entirely (a wipe's bands run past the right edge).
     if (x1 > x2 || y1 > y2) return;
-    for (int y = y1; y <= y2; ++y) {
-        uint32_t* row = &pixels_.at(x1, y);
-        std::fill(row, row + (x2 - x1 + 1), colour);
-    }
+    for (int y = y1; y <= y2; ++y) FillPixels(&pixels_.at(x1, y), size_t(x2 - x1 + 1), colour);
 }
 
 void Surface::line(int x1, int y1, int x2, int y2, uint32_t colour) {
@@ -86,11 +72,16 @@ void Surface::line(int x1, int y1, int x2, int y2, uint32_t colour) {
 
 void Surface::blendMask(int x, int y, const Pixels& mask, uint32_t colour) {
     const uint32_t r = (colour >> 16) & 255, g = (colour >> 8) & 255, b = colour & 255;
-    for (int j = 0; j < mask.height; ++j) {
-        for (int i = 0; i < mask.width; ++i) {
-            uint32_t a = mask.at(i, j) & 255;
-            if (a == 0 || !pixels_.contains(x + i, y + j)) continue;
-            uint32_t& d = pixels_.at(x + i, y + j);
+    // Only the part of the mask that lands on the surface.
+    const int i0 = std::max(0, -x), i1 = std::min(mask.width, width() - x);
+    const int j0 = std::max(0, -y), j1 = std::min(mask.height, height() - y);
+    for (int j = j0; j < j1; ++j) {
+        const uint32_t* alpha = mask.data.data() + size_t(j) * size_t(mask.width);
+        uint32_t* row = pixels_.data.data() + size_t(y + j) * size_t(width());
+        for (int i = i0; i < i1; ++i) {
+            uint32_t a = alpha[i] & 255;
+            if (a == 0) continue;
+            uint32_t& d = row[x + i];
             if (a == 255) {
                 d = colour;
                 continue;
@@ -103,11 +94,21 @@ void Surface::blendMask(int x, int y, const Pixels& mask, uint32_t colour) {
 }
 
 void Surface::clear() {
-    if (background_) {
-        for (int y = 0; y < height(); ++y)
-            for (int x = 0; x < width(); ++x) pixels_.at(x, y) = background_->contains(x, y) ? background_->at(x, y) : backColour_;
-    } else {
-        std::fill(pixels_.data.begin(), pixels_.data.end(), backColour_);
+    if (!background_) {
+        FillPixels(pixels_.data.data(), pixels_.data.size(), backColour_);
+        return;
+    }
+    // The background where it reaches, the back colour beyond it.
+    const int across = std::min(width(), background_->width), down = std::min(height(), background_->height);
+    for (int y = 0; y < height(); ++y) {
+        uint32_t* row = pixels_.data.data() + size_t(y) * size_t(width());
+        if (y >= down) {
+            FillPixels(row, size_t(width()), backColour_);
+            continue;
+        }
+        const uint32_t* picture = background_->data.data() + size_t(y) * size_t(background_->width);
+        std::memcpy(row, picture, size_t(across) * sizeof(uint32_t));
+        FillPixels(row + across, size_t(width() - across), backColour_);
     }
 }
 
