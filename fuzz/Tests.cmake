@@ -17,5 +17,5 @@ foreach(name ${zanbora_fuzzers})
   add_test(NAME fuzz.${name}
     COMMAND ${CMAKE_CURRENT_LIST_DIR}/run-fuzzer ${fuzz_build}/fuzz_${name} ${CMAKE_CURRENT_LIST_DIR}/corpus/${name}
             ${fuzz_build}/work/${name} ${ZANBORA_FUZZ_SECONDS})
-  set_tests_properties(fuzz.${name} PROPERTIES LABELS fuzz TIMEOUT 300)
+  set_tests_properties(fuzz.${name} PROPERTIES LABELS fuzz TIMEOUT 300 COST 100)
 endforeach()

@@ -82,11 +82,15 @@ struct ColumnMap {
     int column[kMax];
 };
 
-void MapColumns(ColumnMap& map, int c0, int c1, int sx, int sw, int w, int srcWidth) {
+// True when every column lies inside the source.
+bool MapColumns(ColumnMap& map, int c0, int c1, int sx, int sw, int w, int srcWidth) {
+    bool inside = true;
     for (int i = c0; i < c1; ++i) {
         int srcX = sx + int(int64_t(i) * sw / w);
+        inside = inside && srcX >= 0 && srcX < srcWidth;
         map.column[i - c0] = srcX >= 0 && srcX < srcWidth ? srcX : -1;
     }
+    return inside;
 }
 
 inline uint32_t SourceAt(const uint32_t* row, int column) { return row && column >= 0 ? row[column] : 0; }
@@ -136,13 +140,20 @@ void MaskPaintStretch(Surface& dst, int x, int y, int w, int h, const Surface& s
     ColumnMap maskColumns, paintColumns;
     for (int c0 = x0; c0 < x1; c0 += ColumnMap::kMax) {
         int c1 = std::min(x1, c0 + ColumnMap::kMax);
-        MapColumns(maskColumns, c0, c1, mx, sw, w, src.width);
-        MapColumns(paintColumns, c0, c1, px, sw, w, src.width);
+        const bool maskInside = MapColumns(maskColumns, c0, c1, mx, sw, w, src.width);
+        const bool paintInside = MapColumns(paintColumns, c0, c1, px, sw, w, src.width);
+        const bool inside = maskInside && paintInside;
         for (int j = y0; j < y1; ++j) {
             int v = int(int64_t(j) * sh / h);
             const uint32_t* m = SourceRow(src, my + v);
             const uint32_t* p = SourceRow(src, py + v);
             uint32_t* o = &out.at(x + c0, y + j);
+            if (inside && m && p) {
+                // The usual case: both rows and every column inside the sheet.
+                for (int i = 0; i < c1 - c0; ++i)
+                    o[i] = (o[i] & m[maskColumns.column[i]]) | p[paintColumns.column[i]];
+                continue;
+            }
             for (int i = 0; i < c1 - c0; ++i)
                 o[i] = (o[i] & SourceAt(m, maskColumns.column[i])) | SourceAt(p, paintColumns.column[i]);
         }

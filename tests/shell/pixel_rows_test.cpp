@@ -3,7 +3,10 @@
 // and every raster operation gives exactly what one pixel at a time gives.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <random>
+#include <utility>
+#include <vector>
 
 #include "game/core/PixelRows.h"
 #include "game/core/Raster.h"
@@ -71,6 +74,29 @@ TEST(PixelRows, TheMaskAndTheSpriteInOnePassMatchAnAndThenAnOr) {
         MaskPaintBlt(fast, x, y, w, h, mask, mx, my, paint, px, py);
         PlainBlt(plain, x, y, w, h, mask, mx, my, Rop::And);
         PlainBlt(plain, x, y, w, h, paint, px, py, Rop::Or);
+        ASSERT_EQ(fast.pixels().data, plain.pixels().data) << "round " << round;
+    }
+}
+
+TEST(PixelRows, StretchedMaskAndSpriteMatchOnePixelAtATime) {
+    std::mt19937 random(5);
+    std::uniform_int_distribution<int> place(-30, 50), size(1, 60);
+    for (int round = 0; round < 300; ++round) {
+        const Surface sheet = Noise(random, size(random), size(random));
+        Surface fast = Noise(random, size(random), size(random));
+        Surface plain = fast;
+        const int x = place(random), y = place(random), w = size(random), h = size(random);
+        const int mx = place(random) / 2, my = place(random) / 2, px = place(random) / 2, py = place(random) / 2;
+        const int sw = size(random) / 2 + 1, sh = size(random) / 2 + 1;
+        MaskPaintStretch(fast, x, y, w, h, sheet, mx, my, px, py, sw, sh);
+        for (int j = 0; j < h; ++j) {
+            for (int i = 0; i < w; ++i) {
+                if (!plain.pixels().contains(x + i, y + j)) continue;
+                const int u = int(int64_t(i) * sw / w), v = int(int64_t(j) * sh / h);
+                uint32_t& o = plain.pixels().at(x + i, y + j);
+                o = (o & sheet.at(mx + u, my + v)) | sheet.at(px + u, py + v);
+            }
+        }
         ASSERT_EQ(fast.pixels().data, plain.pixels().data) << "round " << round;
     }
 }
