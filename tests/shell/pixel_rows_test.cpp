@@ -165,3 +165,25 @@ TEST(PixelRows, TextMasksBlendOnlyWhereTheyLandOnTheSurface) {
         }
     }
 }
+
+TEST(PixelRows, CopiesOfAPictureAreWholeAndIndependent) {
+    std::mt19937 random(9);
+    const Surface original = Noise(random, 13, 7);
+    Pixels copy = original.pixels();
+    EXPECT_EQ(copy.width, 13);
+    EXPECT_EQ(copy.height, 7);
+    EXPECT_EQ(copy.data, original.pixels().data);
+    copy.at(3, 3) ^= 0xFFFFFF;
+    EXPECT_NE(copy.at(3, 3), original.at(3, 3));
+
+    Pixels other(40, 2, 0x111111);  // a different size is replaced whole
+    other = original.pixels();
+    EXPECT_EQ(other.width, 13);
+    EXPECT_EQ(other.data, original.pixels().data);
+    const Pixels& same = other;
+    other = same;  // onto itself: unchanged
+    EXPECT_EQ(other.data, original.pixels().data);
+    other = Pixels();
+    EXPECT_TRUE(other.data.empty());
+    EXPECT_EQ(Pixels(Pixels()).width, 0);
+}
