@@ -2,40 +2,17 @@
 // of the built game folder (or on open grass when it has none yet).
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
-#include <cmath>
-#include <filesystem>
-#include <memory>
-
+#include "BenchGame.h"
 #include "game/core/Game.h"
-#include "game/core/MapLayers.h"
-#include "game/core/Sheets.h"
 #include "game/flow/CellTriggers.h"
 #include "game/flow/MainLoop.h"
-#include "platform/HeadlessPlatform.h"
 
 namespace {
 
 using namespace zanbora;
 
-struct FieldBench {
-    HeadlessPlatform platform;
-    std::unique_ptr<Game> game = std::make_unique<Game>(platform, ZANBORA_GAME_DIR);
-
-    FieldBench() {
-        Game& g = *game;
-        for (int k = 1; k <= 80; ++k) {
-            g.field.SinTab[k] = std::sin(k * 4.5 * M_PI / 180.0);
-            g.field.CosTab[k] = std::cos(k * 4.5 * M_PI / 180.0);
-        }
-        std::string problem;
-        const std::string dir = ZANBORA_GAME_DIR;
-        if (!LoadTerrainFile(dir + "/map.dat", g.map, problem))
-            std::fill(g.map.terrain.begin(), g.map.terrain.end(), uint8_t(10));
-        ApplyItemList(dir + "/items.lst", g.map);
-        LoadSheets(g);
-        standAtStart();
-    }
+struct FieldBench : BenchGame {
+    FieldBench() { standAtStart(); }
     // The new hero's place in the training ground, safe from battles.
     void standAtStart() {
         Game& g = *game;

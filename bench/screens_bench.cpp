@@ -4,14 +4,13 @@
 // reports the time per presented frame (the virtual clock does not wait).
 #include <benchmark/benchmark.h>
 
-#include <cmath>
 #include <cstdint>
-#include <memory>
+#include <string>
+#include <vector>
 
+#include "BenchGame.h"
 #include "game/battle/Battle.h"
 #include "game/core/Game.h"
-#include "game/core/MapLayers.h"
-#include "game/core/Sheets.h"
 #include "game/party/FieldMenu.h"
 #include "game/view/FieldView.h"
 #include "game/view/MessageWindow.h"
@@ -21,22 +20,10 @@ namespace {
 
 using namespace zanbora;
 
-struct ScreenBench {
-    HeadlessPlatform platform;
-    std::unique_ptr<Game> game = std::make_unique<Game>(platform, ZANBORA_GAME_DIR);
-
+struct ScreenBench : BenchGame {
     ScreenBench() {
         platform.quitAfterMs = INT64_MAX;  // the virtual clock runs on for as long as the benchmark
         Game& g = *game;
-        for (int k = 1; k <= 80; ++k) {
-            g.field.SinTab[k] = std::sin(k * 4.5 * M_PI / 180.0);
-            g.field.CosTab[k] = std::cos(k * 4.5 * M_PI / 180.0);
-        }
-        std::string problem;
-        const std::string dir = ZANBORA_GAME_DIR;
-        LoadTerrainFile(dir + "/map.dat", g.map, problem);
-        ApplyItemList(dir + "/items.lst", g.map);
-        LoadSheets(g);
         g.player.Job = "勇者マメ";
         g.player.HeroX = 53.5;
         g.player.HeroY = 480.5;
