@@ -2,6 +2,7 @@
 // its rewards and level-ups.
 #include "game/battle/Battle.h"
 #include "game/battle/BattleParts.h"
+#include "game/battle/FixedOpponents.h"
 #include "game/battle/LevelUp.h"
 #include "game/core/Frame.h"
 #include "game/core/Game.h"
@@ -11,8 +12,6 @@ namespace zanbora {
 
 namespace {
 
-constexpr int kDragonRock = 899;
-constexpr int kBonusOpponent = 15;
 
 void Victory(Game& game) {
     Player& hero = game.player;
@@ -22,10 +21,10 @@ void Victory(Game& game) {
     hero.Money += m.Money;
     hero.Exp += m.Exp;
     hero.Wins += 1;
-    const bool fanfare = hero.Exp > LevelThreshold(hero.Level) || m.Id == kBonusOpponent;
+    const bool fanfare = hero.Exp > LevelThreshold(hero.Level) || m.Id == kBonusOpponentId;
     if (fanfare && !InQuietBattleArea(game)) ChangeMusic(game, "data4.mid");
     // The broken dragon rock is gone from the map.
-    if (m.Id == kDragonRock) game.map.setEvent(Int(hero.HeroX + 0.5), Int(hero.HeroY + 0.9), 0);
+    if (m.Id == kDragonRockId) game.map.setEvent(Int(hero.HeroX + 0.5), Int(hero.HeroY + 0.9), 0);
     RunLevelUps(game);
     game.GameState = "MOVE";
 }

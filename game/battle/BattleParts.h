@@ -11,6 +11,8 @@ struct Game;
 constexpr int kHeroX = 400, kHeroY = 300;
 constexpr int kOpponentX = 60, kOpponentY = 235;
 constexpr int kMascotX = 440, kMascotY = 295;
+// Where an effect centred on the opponent goes (top-left of a 32 cell).
+constexpr int kOnOpponentX = kOpponentX + 34, kOnOpponentY = kOpponentY + 34;
 
 void DrawBattleHero(Game& game);
 void DrawBattleOpponent(Game& game);

@@ -1,13 +1,12 @@
 // The opponent's turn: its normal attack or, more and more likely as the
 // battle goes on, its special kind; and how a blow lands on the hero.
 #include "game/battle/Battle.h"
+#include "game/battle/FixedOpponents.h"
 #include "game/core/Game.h"
 
 namespace zanbora {
 
 namespace {
-
-constexpr int kDragonRock = 899;
 
 // Results of 2 or less become the level's minimum.
 double WithFallback(const Game& game, double base) { return base <= 2 ? Int(game.player.Level / 5) + 3 : base; }
@@ -35,7 +34,7 @@ void FightingRaceGrowth(Game& game, bool capped) {
     if (capped && hero.Attack >= 8 * hero.Level) hero.Attack = 8 * hero.Level;
 }
 
-void NormalAttack(Game& game) {
+void OpponentNormalAttack(Game& game) {
     const Player& hero = game.player;
     const Monster& m = game.monster;
     const double base = WithFallback(game, m.Attack - hero.Defence);
@@ -84,7 +83,7 @@ void SpecialAttack(Game& game) {
         }
         case 3:
             if (m.Hp >= m.MaxHp) {
-                NormalAttack(game);
+                OpponentNormalAttack(game);
             } else {
                 HealThenStrike(game);
             }
@@ -114,7 +113,7 @@ void SpecialAttack(Game& game) {
             ShowEnemyScene(game, "suika");
             break;
         default:
-            NormalAttack(game);
+            OpponentNormalAttack(game);
             break;
     }
 }
@@ -122,11 +121,11 @@ void SpecialAttack(Game& game) {
 }  // namespace
 
 void EnemyAction(Game& game) {
-    if (game.monster.Id == kDragonRock) return;
+    if (game.monster.Id == kDragonRockId) return;
     game.battle.MascotDx = game.battle.MascotDy = 0;
     const int c = Int(game.battle.TurnCount + 8 * game.Rnd());
     if (c < 5 || game.monster.Special == 0) {
-        NormalAttack(game);
+        OpponentNormalAttack(game);
     } else {
         SpecialAttack(game);
     }

@@ -7,7 +7,6 @@ namespace zanbora {
 namespace {
 
 constexpr int kDragonRockRow = 420;  // event 16 on this row is the rock dragon itself
-constexpr int kLastBossRow = 478;    // event 21 elsewhere ends the training instead
 
 struct FixedOpponent {
     const char* picture;
@@ -25,7 +24,7 @@ constexpr FixedOpponent kFalseMame{"mons13", 996, 600, 0, 120, 10, 40, 100, 30, 
 constexpr FixedOpponent kMaskedBrother{"mons04", 995, 550, 0, 90, 25, 55, 100, 30, 1, 0.6, 1};
 // The rock's huge maximum lets the ROBO mascot's laser break it in one shot,
 // while ordinary blows barely scratch its 500000 HP.
-constexpr FixedOpponent kDragonRock{"mons19", 899, 550000000, 500000, 0, 0, 0, 0, 0, 1, 10, 10};
+constexpr FixedOpponent kDragonRock{"mons19", kDragonRockId, 550000000, 500000, 0, 0, 0, 0, 0, 1, 10, 10};
 constexpr FixedOpponent kRockDragon{"mons25", 993, 1800, 0, 150, 25, 180, 0, 0, 0, 0.5, 0.5};
 constexpr FixedOpponent kZanbora{"mons28", 990, 4000, 0, 200, 30, 100, 0, 0, 0, 0.6, 0.6};
 constexpr FixedOpponent kPriest{"mons27", 992, 1500, 0, 170, 40, 150, 1000, 150, 3, 0.5, 0.5};

@@ -4,6 +4,12 @@ namespace zanbora {
 
 struct Game;
 
+// The rock that blocks the road: the ROBO mascot's laser breaks it, it never
+// strikes back, and breaking it clears its cell.
+constexpr int kDragonRockId = 899;
+// Event 21 on this row is the last boss; anywhere else it ends the training.
+constexpr int kLastBossRow = 478;
+
 // True when a field event of this code at this cell row starts a boss battle
 // (2, 5, 6, 8, 9, 16, 23, and 21 at row 478).
 bool IsFixedOpponentEvent(int code, int row);

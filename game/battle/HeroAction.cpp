@@ -7,7 +7,7 @@ namespace zanbora {
 
 namespace {
 
-void NormalAttack(Game& game) {
+void HeroNormalAttack(Game& game) {
     const Player& hero = game.player;
     Monster& m = game.monster;
     BattleState& b = game.battle;
@@ -37,7 +37,7 @@ void Flee(Game& game) {
 void HeroAction(Game& game) {
     game.battle.MascotDx = game.battle.MascotDy = 0;
     switch (Int(game.field.Cursor)) {
-        case 0: NormalAttack(game); break;
+        case 0: HeroNormalAttack(game); break;
         case 1: UseTechnique(game); break;
         case 3: Flee(game); break;
         default: break;

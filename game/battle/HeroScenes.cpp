@@ -12,8 +12,6 @@ namespace zanbora {
 
 namespace {
 
-// Where an effect centred on the opponent goes (top-left of a 32 cell).
-constexpr int kOnOpponentX = kOpponentX + 34, kOnOpponentY = kOpponentY + 34;
 // Damage to the opponent is printed above it.
 constexpr int kOpponentDamageX = 100, kOpponentDamageY = 220;
 
@@ -92,7 +90,7 @@ void HopHero(Game& game, int frames, int height) {
     game.battle.HeroDy = 0;
 }
 
-void Fire(Game& game) {
+void FireScene(Game& game) {
     PlayBattleWave(game, "ATK02.WAV");
     HopHero(game, 6, 12);
     Projectile(game, kFireRow, kHeroX - 20, kHeroY - 10, 14);
@@ -111,7 +109,7 @@ void MagicFlash(Game& game) {
     BurstOnOpponent(game, kFlashRow, 40);
 }
 
-void EnergyBall(Game& game) {
+void EnergyBallScene(Game& game) {
     PlayBattleWave(game, "ATK06.WAV");
     for (int k = 0; k < 16; ++k) {
         SceneFrame(game);
@@ -143,7 +141,7 @@ void Bones(Game& game) {
 }
 
 // The ritual: the hero dances in a ring of flashes.
-void Ritual(Game& game) {
+void RitualScene(Game& game) {
     PlayBattleWave(game, "ATK07.WAV");
     for (int i = 0; i < 36; ++i) {
         game.battle.HeroDy = -Int(10 * std::fabs(std::sin(M_PI * i / 6)));
@@ -195,15 +193,15 @@ bool PlayHeroScene(Game& game, const std::string& id) {
     } else if (id == "OUT") {
         Flight(game);
     } else if (id == "FIRE") {
-        Fire(game);
+        FireScene(game);
     } else if (id == "MAHO") {
         MagicFlash(game);
     } else if (id == "ENE") {
-        EnergyBall(game);
+        EnergyBallScene(game);
     } else if (id == "BONE") {
         Bones(game);
     } else if (id == "GISIKI") {
-        Ritual(game);
+        RitualScene(game);
     } else if (id == "NAKAMA") {
         Companions(game);
     } else if (id == "LIFE" || id == "LIFE2") {

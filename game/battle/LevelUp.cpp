@@ -12,7 +12,6 @@ namespace zanbora {
 
 namespace {
 
-constexpr int kBonusOpponent = 15;
 constexpr int kPicksPerLevel = 6;
 constexpr int kWheelStats = 5;
 // The five icons sit 1.25 radians apart (not quite a fifth of a turn); a turn
@@ -69,7 +68,7 @@ void RunLevelUps(Game& game) {
         game.battle.GrowthPicks = kPicksPerLevel;
         GrowthWheel(game);
     }
-    if (game.monster.Id == kBonusOpponent) {
+    if (game.monster.Id == kBonusOpponentId) {
         game.battle.GrowthPicks = 1;
         GrowthWheel(game);
     }

@@ -4,6 +4,10 @@ namespace zanbora {
 
 struct Game;
 
+// The bonus opponent: beating it always plays the fanfare and spins the
+// wheel once, and the disguise cannot copy it.
+constexpr int kBonusOpponentId = 15;
+
 // Experience a hero of this level must exceed to reach the next one (L^3 + 5).
 double LevelThreshold(double level);
 // After a won battle's rewards: every level-up the current Exp allows (each

@@ -142,7 +142,7 @@ const char* BattleCry(const Monster& m) {
     }
 }
 
-void NormalAttack(Game& game) {
+void NormalAttackScene(Game& game) {
     const char* cry = BattleCry(game.monster);
     if (cry) {
         PlayBattleWave(game, cry);
@@ -170,7 +170,7 @@ void BoneFlyer(Game& game) {
 
 bool PlayOpponentScene(Game& game, const std::string& id) {
     if (id == "atack") {
-        NormalAttack(game);
+        NormalAttackScene(game);
     } else if (id == "kni") {
         PlayBattleWave(game, "TATK04.WAV");
         Rush(game, Gait::Run, kSlashRow, "TATK01.WAV");

@@ -12,8 +12,6 @@ namespace zanbora {
 
 namespace {
 
-constexpr int kOnOpponentX = kOpponentX + 34, kOnOpponentY = kOpponentY + 34;
-
 void ShowDamageToOpponent(Game& game, int frames) {
     for (int k = 0; k < frames; ++k) {
         SceneFrame(game);
@@ -125,7 +123,7 @@ void CompanionFire(Game& game) {
 }
 
 // The defeated opponent flickers and sinks into the ground; the hero jumps.
-void Victory(Game& game) {
+void VictoryScene(Game& game) {
     BattleState& b = game.battle;
     PlayBattleWave(game, "BTL02.WAV");
     for (int k = 0; k < 14; ++k) {
@@ -244,7 +242,7 @@ bool PlaySupportScene(Game& game, const std::string& id) {
     } else if (id == "FIRE2") {
         CompanionFire(game);
     } else if (id == "WIN") {
-        Victory(game);
+        VictoryScene(game);
     } else if (id == "mamezo") {
         Apparition(game);
     } else if (id == "ATACK3") {

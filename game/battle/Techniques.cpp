@@ -4,6 +4,8 @@
 
 #include "game/battle/Battle.h"
 #include "game/battle/Disguise.h"
+#include "game/battle/FixedOpponents.h"
+#include "game/battle/LevelUp.h"
 #include "game/battle/Techniques.h"
 #include "game/core/Game.h"
 
@@ -11,8 +13,6 @@ namespace zanbora {
 
 namespace {
 
-constexpr int kDragonRock = 899;
-constexpr int kBonusOpponent = 15;
 
 bool Pay(Game& game, double cost) {
     if (game.player.Mp < cost) return false;
@@ -113,7 +113,7 @@ void Flash(Game& game) {
 
 void Disguise(Game& game) {
     const Monster& m = game.monster;
-    if (m.Id == kDragonRock || m.Id == kBonusOpponent) return;
+    if (m.Id == kDragonRockId || m.Id == kBonusOpponentId) return;
     Player& hero = game.player;
     hero.Progress[18] = m.Picture;
     RebuildDisguisedHero(game);

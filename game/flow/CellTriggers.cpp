@@ -31,7 +31,6 @@ namespace zanbora {
 
 namespace {
 
-constexpr int kLastBossRow = 478;
 constexpr int kGraduationRow = 480;
 constexpr int kWayHome = 24;
 

@@ -22,7 +22,7 @@ namespace {
 
 constexpr int kTechniqueRow = 0, kMascotRow = 1, kHealRow = 2, kKnowledgeRow = 3, kSimBoneRow = 4, kSaveRow = 5,
               kQuitRow = 6;
-constexpr int kLastRow = kQuitRow;
+constexpr int kLastMenuRow = kQuitRow;
 
 bool FightingRace(const Game& game) { return game.player.Progress[7] != 0; }
 bool KnowsHeal(const Game& game) { return game.player.Progress[1] > 0; }
@@ -166,7 +166,7 @@ void MenuN(Game& game) {
     for (;;) {
         game.clock.LastTick = game.now();
         DrawMenu(game);
-        if (keys.KeyState[3] && cursor < kLastRow) cursor += 1;
+        if (keys.KeyState[3] && cursor < kLastMenuRow) cursor += 1;
         if (keys.KeyState[1] && cursor > 0) cursor -= 1;
         if (keys.KeyAct) {
             // The press that closes the menu is used up here, so it does not

@@ -14,7 +14,7 @@ namespace {
 
 // Rows 0..6 are listed; the energy technique (7) belongs to the fighting race
 // alone, whose hero starts on it and can only keep it.
-constexpr int kLastRow = 6;
+constexpr int kLastTechniqueRow = 6;
 
 bool Learned(const Player& hero, int technique) { return hero.Progress[technique] >= 1; }
 
@@ -22,7 +22,7 @@ void DrawTechniqueList(Game& game) {
     const Player& hero = game.player;
     game.Pic.fillRect(20, 20, 260, 180, QBColor(0));
     game.Pic.rect(20, 20, 260, 180, QBColor(15));
-    for (int t = 0; t <= kLastRow; ++t) {
+    for (int t = 0; t <= kLastTechniqueRow; ++t) {
         if (!Learned(hero, t)) continue;
         const int y = 30 + 20 * t;
         DrawText(game, TechniqueName(hero, t), 50, y);
@@ -46,7 +46,7 @@ void WzS(Game& game) {
             DrawHeroFigure(game);
         }
         DrawTechniqueList(game);
-        if (keys.KeyState[3] && cursor < kLastRow) cursor += 1;
+        if (keys.KeyState[3] && cursor < kLastTechniqueRow) cursor += 1;
         if (keys.KeyState[1] && cursor > 0) cursor -= 1;
         if (keys.KeyAct) {
             PlayMen04(game);

@@ -13,7 +13,7 @@ namespace zanbora {
 
 namespace {
 
-constexpr int kLastRow = 5;
+constexpr int kLastHallRow = 5;
 constexpr int kJobTechnique = 5;
 
 struct HallRow {
@@ -40,7 +40,7 @@ void DrawPriceList(Game& game, int cursor) {
     DrawText(game, "現在の所持金" + NumberText(game.player.Money), 30, 50);
     DrawText(game, "技名", 90, 80);
     DrawText(game, "必要金額", 210, 80);
-    for (int row = 0; row <= kLastRow; ++row) {
+    for (int row = 0; row <= kLastHallRow; ++row) {
         const int y = 100 + 20 * row;
         const std::string name = row + 1 == kJobTechnique ? game.player.JobSkillName : kRows[size_t(row)].name;
         DrawText(game, name, 50, y);
@@ -76,7 +76,7 @@ void Shop(Game& game) {
         const int row = Int(cursor);
         DrawPriceList(game, row);
         if (keys.KeyAct) break;
-        if (keys.KeyState[3] && cursor < kLastRow) cursor += 1;
+        if (keys.KeyState[3] && cursor < kLastHallRow) cursor += 1;
         if (keys.KeyState[1] && cursor > 0) cursor -= 1;
         if (keys.KeyDecide) {
             const int technique = Int(cursor) + 1;

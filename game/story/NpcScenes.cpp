@@ -20,7 +20,6 @@ namespace zanbora {
 
 namespace {
 
-constexpr int kStoneCode = 17;
 constexpr int kCircleCode = 18;
 constexpr int kSpringCode = 22;
 constexpr int kTollRow = 31;

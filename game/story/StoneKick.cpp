@@ -14,7 +14,6 @@ namespace zanbora {
 namespace {
 
 constexpr int kStoneRow = 196;
-constexpr int kStoneCode = 17;
 constexpr double kLandingColumn = 20;
 constexpr int kTopHeight = 80;
 // The stone's cell of item_c: picture at (320, 0), mask below it.

@@ -5,6 +5,9 @@ namespace zanbora {
 
 struct Game;
 
+// The event code of the stone on the map.
+constexpr int kStoneCode = 17;
+
 // The throw: the camera flies west with the stone until column 20, where
 // the stone lands; then the keeper steps one row north and explains.
 void StoneKickScene(Game& game);
