@@ -63,5 +63,15 @@ expect "game/field/Walking.cpp calls zanbora::EnterInn(zanbora::Game&), defined 
 rm "$tree/obj/field/Walking.cpp.o"
 output=$(bash "$check" --objects "$tree"/obj/*/*.o 2>&1) || fail "calls that point down were refused: $output"
 
+# A folder compiled as one file is known by that file's name.
+compile field/Walking 'namespace zanbora { struct Game; void EnterInn(Game&); void Walk(Game& g) { EnterInn(g); } }'
+mkdir -p "$tree/obj/Unity"
+mv "$tree/obj/field/Walking.cpp.o" "$tree/obj/Unity/unity_field_cxx.cxx.o"
+mv "$tree/obj/party/Inn.cpp.o" "$tree/obj/Unity/unity_party_cxx.cxx.o"
+output=$(bash "$check" --objects "$tree"/obj/*/*.o 2>&1)
+status=$?
+[ "$status" -eq 1 ] || fail "exit status $status, not 1, for a call upwards between whole folders: $output"
+expect "game/field/unity_field_cxx.cxx calls zanbora::EnterInn(zanbora::Game&), defined above it in game/party/unity_party_cxx.cxx"
+
 [ "$failures" -eq 0 ] && echo "check-layers: every case as expected"
 exit $((failures > 0))
