@@ -24,9 +24,14 @@ build: deps-game
 run: build
 	./build/game/ZANBORA
 
-# Tests run on the sanitizer build, without a display or a sound card.
+# Tests run on the sanitizer build, without a display or a sound card. Ninja
+# compiles a test program's files while the libraries it links are still
+# being built, where make waits for each library first; a folder that an
+# older make build left is configured afresh.
 build-test: deps
-	cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Debug -DZANBORA_SANITIZE=ON -DBUILD_TESTING=ON -DZANBORA_WERROR=ON
+	@if [ -f build-test/CMakeCache.txt ] && ! grep -qx 'CMAKE_GENERATOR:INTERNAL=Ninja' build-test/CMakeCache.txt; then \
+	  rm -rf build-test; fi
+	cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZANBORA_SANITIZE=ON -DBUILD_TESTING=ON -DZANBORA_WERROR=ON -DZANBORA_UNITY_BUILD=ON
 	cmake --build build-test -j$(JOBS)
 
 test: build-test
