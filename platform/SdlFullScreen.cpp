@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "platform/TextureUpload.h"
+
 namespace zanbora {
 
 namespace {
@@ -34,7 +36,7 @@ bool SdlFullScreen::open() {
     }
     if (renderer_) {
         SDL_RenderSetLogicalSize(renderer_, kPictureWidth, kPictureHeight);
-        screen_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING, kScreenWidth,
+        screen_ = SDL_CreateTexture(renderer_, kFrameTextureFormat, SDL_TEXTUREACCESS_STREAMING, kScreenWidth,
                                     kScreenHeight);
     }
     if (!screen_) {
@@ -48,16 +50,7 @@ bool SdlFullScreen::open() {
 
 void SdlFullScreen::present(const Pixels& frame) {
     if (!screen_) return;
-    void* texels = nullptr;
-    int pitch = 0;
-    if (SDL_LockTexture(screen_, nullptr, &texels, &pitch) == 0) {
-        for (int y = 0; y < kScreenHeight; ++y) {
-            auto* row = reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(texels) + y * pitch);
-            for (int x = 0; x < kScreenWidth; ++x)
-                row[x] = 0xFF000000u | (frame.contains(x, y) ? frame.at(x, y) : 0);
-        }
-        SDL_UnlockTexture(screen_);
-    }
+    UploadRows(screen_, kScreenWidth, kScreenHeight, frame, 0, kScreenHeight);
     SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
     SDL_RenderClear(renderer_);
     const SDL_Rect where{kScreenX, kScreenY, kScreenWidth, kScreenHeight};

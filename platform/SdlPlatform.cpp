@@ -6,7 +6,9 @@
 #include <SDL_syswm.h>
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdio>
+#include <cstring>
 
 #include "platform/EndSignals.h"
 #include "platform/FontRenderer.h"
@@ -19,6 +21,7 @@
 #include "platform/SdlFullScreen.h"
 #include "platform/Screenshot.h"
 #include "platform/Settings.h"
+#include "platform/TextureUpload.h"
 #include "platform/WindowScale.h"
 
 namespace zanbora {
@@ -125,7 +128,7 @@ bool SdlPlatform::showMainWindow() {
     SDL_StopTextInput();
     SDL_RenderSetLogicalSize(impl_->renderer, kCanvasWidth, kCanvasHeight);
     SDL_RenderSetIntegerScale(impl_->renderer, SDL_TRUE);
-    impl_->screen = SDL_CreateTexture(impl_->renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING,
+    impl_->screen = SDL_CreateTexture(impl_->renderer, kFrameTextureFormat, SDL_TEXTUREACCESS_STREAMING,
                                       kScreenWidth, kScreenHeight);
     impl_->audio = std::make_unique<SdlAudio>();
     musicVolume(65535);
@@ -245,32 +248,29 @@ bool SdlPlatform::handleDesktopKey(const SDL_KeyboardEvent& key) {
 
 void SdlPlatform::present(const Pixels& frame) {
     Pixels& shown = impl_->shown;
-    if (!impl_->redraw && frame.width == shown.width && frame.height == shown.height && frame.data == shown.data)
-        return;  // the same picture is on screen already
-    shown.width = frame.width;
-    shown.height = frame.height;
-    shown.data.assign(frame.data.begin(), frame.data.end());
-    drawShownFrame();
+    if (impl_->redraw || frame.width != shown.width || frame.height != shown.height) {
+        shown = frame;
+        return drawShownFrame();
+    }
+    const RowBand band = ChangedRows(shown, frame);
+    if (band.empty()) return;  // the same picture is on screen already
+    const size_t from = size_t(band.first) * size_t(shown.width);
+    std::memcpy(&shown.data[from], &frame.data[from], size_t(band.end - band.first) * size_t(shown.width) * 4);
+    drawShownRows(band.first, band.end);
 }
 
 int SdlPlatform::drawnFrames() const { return impl_->drawnFrames; }
 
-void SdlPlatform::drawShownFrame() {
+void SdlPlatform::drawShownFrame() { drawShownRows(0, kScreenHeight); }
+
+void SdlPlatform::drawShownRows(int first, int end) {
     const Pixels& frame = impl_->shown;
     if (frame.data.empty()) return;
     impl_->redraw = false;
     ++impl_->drawnFrames;
     if (impl_->fullScreen) return impl_->fullScreen->present(frame);
     if (!impl_->renderer) return;
-    void* texels = nullptr;
-    int pitch = 0;
-    if (SDL_LockTexture(impl_->screen, nullptr, &texels, &pitch) == 0) {
-        for (int y = 0; y < kScreenHeight && y < frame.height; ++y) {
-            auto* row = reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(texels) + y * pitch);
-            for (int x = 0; x < kScreenWidth && x < frame.width; ++x) row[x] = 0xFF000000u | frame.at(x, y);
-        }
-        SDL_UnlockTexture(impl_->screen);
-    }
+    UploadRows(impl_->screen, kScreenWidth, kScreenHeight, frame, first, end);
     SDL_SetRenderDrawColor(impl_->renderer, 0, 0, 0, 255);
     SDL_RenderClear(impl_->renderer);
     SDL_Rect where{kScreenX, kScreenY, kScreenWidth, kScreenHeight};

@@ -61,6 +61,8 @@ private:
     // Alt+Enter and F12, which the window keeps for itself.
     bool handleDesktopKey(const SDL_KeyboardEvent& key);
     void drawShownFrame();
+    // Sends rows [first, end) of the shown frame to the window and presents it.
+    void drawShownRows(int first, int end);
 
     struct Impl;
     std::unique_ptr<Impl> impl_;

@@ -1,5 +1,6 @@
 // The game's real window on SDL's dummy video driver: frames drawn only when
-// they change, Alt+Enter, F12 and the player's keys from settings.ini.
+// they change and only their changed rows sent, Alt+Enter, F12 and the
+// player's keys from settings.ini.
 #include <gtest/gtest.h>
 
 #include <SDL.h>
@@ -11,6 +12,7 @@
 
 #include "platform/KeyCodes.h"
 #include "platform/SdlPlatform.h"
+#include "platform/TextureUpload.h"
 #include "support/TestGame.h"
 
 using namespace zanbora;
@@ -57,9 +59,31 @@ protected:
         return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
     }
 
+    // The 512 x 350 picture as the window shows it (64 pixels in from the
+    // top left of the 640 x 480 canvas), read back from the renderer.
+    static Pixels onScreen() {
+        SDL_Renderer* renderer = nullptr;
+        for (Uint32 id = 1; id < 64 && !renderer; ++id)
+            if (SDL_Window* window = SDL_GetWindowFromID(id)) renderer = SDL_GetRenderer(window);
+        Pixels shown(512, 350);
+        if (!renderer) return shown;
+        const SDL_Rect area{64, 64, 512, 350};
+        EXPECT_EQ(SDL_RenderReadPixels(renderer, &area, SDL_PIXELFORMAT_RGB888, shown.data.data(), 512 * 4), 0);
+        for (uint32_t& pixel : shown.data) pixel &= 0xFFFFFF;
+        return shown;
+    }
+
     TempGameDir game{false};
     TempGameDir user{false};
 };
+
+// Every pixel different from its neighbours, so a row sent to the wrong
+// place shows.
+Pixels Pattern(int width, int height, uint32_t seed) {
+    Pixels frame(width, height);
+    for (size_t i = 0; i < frame.data.size(); ++i) frame.data[i] = uint32_t(i * 2654435761u + seed) & 0xFFFFFF;
+    return frame;
+}
 
 }  // namespace
 
@@ -83,6 +107,51 @@ TEST_F(SdlWindowTest, AFrameIsDrawnOnlyWhenItChangesOrTheWindowWasUncovered) {
     EXPECT_EQ(platform->drawnFrames(), 3) << "an uncovered window is drawn again at once";
     platform->present(frame);
     EXPECT_EQ(platform->drawnFrames(), 3);
+}
+
+TEST(FrameRows, TheChangedBandRunsFromTheFirstToTheLastDifferentRow) {
+    const Pixels before = Pattern(512, 350, 1);
+    Pixels after = before;
+    EXPECT_TRUE(ChangedRows(before, after).empty());
+    after.at(511, 200) ^= 1;
+    RowBand band = ChangedRows(before, after);
+    EXPECT_EQ(band.first, 200);
+    EXPECT_EQ(band.end, 201);
+    after.at(0, 0) ^= 1;
+    after.at(0, 349) ^= 1;
+    band = ChangedRows(before, after);
+    EXPECT_EQ(band.first, 0);
+    EXPECT_EQ(band.end, 350);
+    band = ChangedRows(before, Pattern(256, 100, 1));
+    EXPECT_EQ(band.first, 0) << "another size is new everywhere";
+    EXPECT_EQ(band.end, 100);
+    EXPECT_TRUE(ChangedRows(Pixels(), Pixels()).empty());
+}
+
+TEST_F(SdlWindowTest, TheWindowShowsEachWholeFrameThoughOnlyChangedRowsAreSent) {
+    auto platform = open();
+    Pixels frame = Pattern(512, 350, 7);
+    platform->present(frame);
+    EXPECT_EQ(onScreen().data, frame.data);
+
+    const Pixels next = Pattern(512, 350, 99);
+    for (int y = 100; y < 120; ++y)
+        for (int x = 0; x < 512; ++x) frame.at(x, y) = next.at(x, y);
+    frame.at(3, 300) = 0xFFFFFF;
+    platform->present(frame);
+    EXPECT_EQ(onScreen().data, frame.data) << "a band in the middle";
+    frame.at(511, 0) ^= 0x808080;
+    frame.at(0, 349) ^= 0x808080;
+    platform->present(frame);
+    EXPECT_EQ(onScreen().data, frame.data) << "the first and the last row";
+
+    const Pixels small = Pattern(200, 100, 5);
+    platform->present(small);
+    const Pixels shown = onScreen();
+    for (int y = 0; y < 350; ++y)
+        for (int x = 0; x < 512; ++x)
+            ASSERT_EQ(shown.at(x, y), x < 200 && y < 100 ? small.at(x, y) : 0u) << "at " << x << "," << y;
+    EXPECT_EQ(platform->drawnFrames(), 4);
 }
 
 TEST_F(SdlWindowTest, AltEnterSwitchesDesktopFullScreenAndTheNextStartRemembersIt) {
