@@ -4,8 +4,8 @@ namespace zanbora {
 
 struct Game;
 
-// The bonus opponent: beating it always plays the fanfare and spins the
-// wheel once, and the disguise cannot copy it.
+// The bonus opponent, the mirror duel's copy of the hero: beating it always
+// plays the fanfare and spins the wheel once, and the disguise cannot copy it.
 constexpr int kBonusOpponentId = 15;
 
 // Experience a hero of this level must exceed to reach the next one (L^3 + 5).

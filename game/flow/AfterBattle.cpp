@@ -1,5 +1,6 @@
 // What follows a battle that was won or fled.
 #include "game/battle/Battle.h"
+#include "game/battle/FixedOpponents.h"
 #include "game/battle/Techniques.h"
 #include "game/core/Frame.h"
 #include "game/core/Game.h"
@@ -11,8 +12,6 @@
 namespace zanbora {
 
 namespace {
-
-constexpr int kDragonRock = 899;
 
 // The guardian of a broken dragon rock attacks at once, without an opening.
 void StartRockGuardian(Game& game, const char* picture, double maxHp, double attack, double defence, double speed) {
@@ -50,7 +49,7 @@ bool InQuietArea(const Game& game) {
 
 void AfterBattle(Game& game) {
     const int row = Int(game.player.HeroY + 0.9);
-    const bool rockBroken = game.monster.Hp <= 0 && game.monster.Id == kDragonRock;
+    const bool rockBroken = game.monster.Hp <= 0 && game.monster.Id == kDragonRockId;
     if (rockBroken && row == 108) {
         GuardianSpeaks(game, "よくもドラゴン岩を壊しおったな。", 1500);
         StartRockGuardian(game, "mons10", 90, 55, 30, 25);
@@ -68,7 +67,7 @@ void AfterBattle(Game& game) {
         ScreenWipe(game);
         game.Pic.removeBackground();
         // Fled from a dragon rock that still stands: step back off its cell.
-        if (game.monster.Id == kDragonRock && game.monster.Hp > 0) game.player.HeroY -= 1;
+        if (game.monster.Id == kDragonRockId && game.monster.Hp > 0) game.player.HeroY -= 1;
     }
 }
 

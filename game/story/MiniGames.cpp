@@ -3,6 +3,7 @@
 // (The race has a file of its own.)
 #include "game/story/MiniGames.h"
 
+#include "game/battle/LevelUp.h"
 #include "game/core/Frame.h"
 #include "game/core/Game.h"
 #include "game/core/Music.h"
@@ -18,7 +19,6 @@ namespace {
 constexpr double kDuelFee = 500;
 constexpr double kHpFee = 100;
 constexpr double kHpGift = 20;
-constexpr int kMirrorId = 15;
 
 }  // namespace
 
@@ -39,7 +39,7 @@ void MirrorDuel(Game& game) {
     hero.Money -= kDuelFee;
     Monster& copy = game.monster;
     copy.Picture = "mons18";
-    copy.Id = kMirrorId;
+    copy.Id = kBonusOpponentId;
     copy.MaxHp = copy.Hp = Int(1.5 * hero.MaxHp);
     copy.Attack = hero.Attack;
     copy.Defence = hero.Defence;
