@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "platform/FrameRenderer.h"
 #include "platform/TextureUpload.h"
 
 namespace zanbora {
@@ -30,10 +31,7 @@ bool SdlFullScreen::open() {
     SDL_GetDisplayBounds(kPrimaryDisplay, &bounds);
     window_ = SDL_CreateWindow("ザンボラ戦記", bounds.x, bounds.y, bounds.w, bounds.h,
                                SDL_WINDOW_BORDERLESS | SDL_WINDOW_SHOWN);
-    if (window_) {
-        renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_ACCELERATED);
-        if (!renderer_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
-    }
+    if (window_) renderer_ = CreateFrameRenderer(window_);
     if (renderer_) {
         SDL_RenderSetLogicalSize(renderer_, kPictureWidth, kPictureHeight);
         screen_ = SDL_CreateTexture(renderer_, kFrameTextureFormat, SDL_TEXTUREACCESS_STREAMING, kScreenWidth,

@@ -12,6 +12,7 @@
 
 #include "platform/EndSignals.h"
 #include "platform/FontRenderer.h"
+#include "platform/FrameRenderer.h"
 #include "platform/IconFile.h"
 #include "platform/ImageLoader.h"
 #include "platform/InstanceLock.h"
@@ -117,8 +118,7 @@ bool SdlPlatform::showMainWindow() {
     SDL_SetWindowMinimumSize(impl_->window, kCanvasWidth, kCanvasHeight);
     SetWindowIcon(impl_->window, impl_->appDir);
     if (impl_->settings.fullScreen) SetDesktopFullScreen(impl_->window, true);
-    impl_->renderer = SDL_CreateRenderer(impl_->window, -1, SDL_RENDERER_ACCELERATED);
-    if (!impl_->renderer) impl_->renderer = SDL_CreateRenderer(impl_->window, -1, SDL_RENDERER_SOFTWARE);
+    impl_->renderer = CreateFrameRenderer(impl_->window);
     if (!impl_->renderer) {
         std::fprintf(stderr, "ZANBORA: cannot draw into the window: %s\n", SDL_GetError());
         return false;
