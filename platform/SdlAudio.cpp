@@ -26,7 +26,7 @@ SdlAudio::SdlAudio() {
     if (std::filesystem::exists(kSoundFont)) setenv("SDL_SOUNDFONTS", kSoundFont, 0);
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return;
     Mix_Init(MIX_INIT_MID);
-    if (Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024) != 0) return;
+    if (Mix_OpenAudio(22050, AUDIO_S16SYS, 2, 1024) != 0) return;
     Mix_AllocateChannels(1);
     Mix_HookMusicFinished(MusicFinished);
     ready_ = true;
