@@ -1,9 +1,15 @@
 #pragma once
 // Sound through SDL2_mixer: one wave channel (a new effect cuts the one
 // playing) and one music piece, MIDI played by FluidSynth with the TimGM6mb
-// General MIDI soundfont. Without an audio device everything stays silent.
+// General MIDI soundfont. Each piece is rendered once in the background; a
+// rendered piece plays from memory, one not rendered yet through the
+// synthesiser. Without an audio device everything stays silent.
 #include <map>
+#include <memory>
 #include <string>
+
+#include "platform/MusicCache.h"
+#include "platform/RenderedMusic.h"
 
 namespace zanbora {
 
@@ -25,7 +31,13 @@ public:
     void musicVolume(int volume);
 
 private:
+    // The first piece opened brings the others of its folder into the cache.
+    void prefetchFolder(const std::string& piecePath);
+
     bool ready_ = false;
+    std::unique_ptr<MusicCache> cache_;
+    bool prefetched_ = false;
+    RenderedPlayback rendered_;  // the mixer's music hook reads it while it plays
     std::map<std::string, void*> waves_;
     void* music_ = nullptr;
     std::string musicBytes_;  // the piece the player reads from, while it plays
