@@ -2,7 +2,8 @@
 
 namespace zanbora {
 
-GameClock::GameClock(Platform& platform) : platform_(platform), real_(platform.ticks()), game_(real_) {}
+GameClock::GameClock(Platform& platform)
+    : platform_(platform), real_(platform.ticks()), game_(real_), shown_(real_) {}
 
 void GameClock::follow() {
     const int64_t real = platform_.ticks();
@@ -14,7 +15,7 @@ void GameClock::follow() {
 
 int64_t GameClock::now() {
     follow();
-    return game_ - unseen_;
+    return shown_ = game_ - unseen_;
 }
 
 int64_t GameClock::realMsUntil(int64_t gameMs) {
@@ -24,9 +25,9 @@ int64_t GameClock::realMsUntil(int64_t gameMs) {
 }
 
 int64_t GameClock::reach(int64_t gameMs) {
-    const int64_t shown = game_ - unseen_;
-    if (gameMs > shown && gameMs <= game_ && game_ - gameMs < speed_) unseen_ = game_ - gameMs;
-    return game_ - unseen_;
+    follow();
+    if (gameMs >= shown_ && gameMs <= game_ && game_ - gameMs < speed_) unseen_ = game_ - gameMs;
+    return shown_ = game_ - unseen_;
 }
 
 void GameClock::setSpeed(int speed) {

@@ -39,6 +39,7 @@ private:
     int64_t real_;       // the machine's time at the last reading
     int64_t game_;       // game time at the last reading
     int64_t unseen_ = 0; // the end of game_ that now() does not show yet
+    int64_t shown_;      // the last time the game was told
     int speed_ = 1;
 };
 
