@@ -165,6 +165,9 @@ bool SdlPlatform::pollEvent(PlatformEvent& event) {
                 if (handleDesktopKey(e.key)) break;
                 const SDL_Keycode sym = e.key.keysym.sym;
                 int key = impl_->plainKeys ? PlainVirtualKey(sym) : impl_->settings.virtualKey(sym);
+                // A game key held when the start screen took the keyboard
+                // is still let go there: fast-forward must not stay on.
+                if (key == 0 && e.type == SDL_KEYUP) key = impl_->settings.virtualKey(sym);
                 if (key == 0) key = VirtualKeyFromSdl(sym);
                 if (key == 0) break;
                 event = {e.type == SDL_KEYDOWN ? PlatformEvent::Kind::KeyDown : PlatformEvent::Kind::KeyUp, key};
