@@ -53,6 +53,7 @@ public:
     bool answerOk = true;                    // the answer to OK/Cancel boxes
     bool musicEnded = false;                 // a test ends the piece to see it restart
     bool fullScreenShown = false;
+    bool fastForwardShown = false;  // the mark beside the picture
     bool textInputOn = false;  // between startTextInput and stopTextInput
     bool plainKeysOn = false;  // between plainKeys(true) and plainKeys(false)
     bool anotherInstanceRunning = false;
@@ -69,6 +70,7 @@ public:
     void waitForEvent(int timeoutMs) override;
     void present(const Pixels& frame) override;
     bool showFullScreenWindow() override;
+    void showFastForward(bool on) override { fastForwardShown = on; }
     bool loadPicture(const std::string& path, Pixels& out) override;
     const Pixels& renderText(const std::string& utf8, int points) override;
     void playWave(const std::string& path) override;

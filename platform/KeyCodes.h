@@ -17,6 +17,7 @@ constexpr int Up = 38;
 constexpr int Right = 39;
 constexpr int Down = 40;
 constexpr int Delete = 46;
+constexpr int FastForward = 70;  // the code of F, its default key
 constexpr int X = 88;
 constexpr int Z = 90;
 constexpr int F4 = 115;

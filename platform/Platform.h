@@ -63,6 +63,10 @@ public:
     // exactly that.
     virtual void fitFullScreenWindow(int /*width*/, int /*height*/) {}
 
+    // While on, the fast-forward mark "▶▶" shows in a corner of the window,
+    // outside the game's picture.
+    virtual void showFastForward(bool /*on*/) {}
+
     // Reads a BMP or JPEG file. False if the file is missing or unreadable.
     virtual bool loadPicture(const std::string& path, Pixels& out) = 0;
     // Renders one line of UTF-8 text as an alpha mask (0..255 per pixel,

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "platform/FastForwardMark.h"
 #include "platform/FrameRenderer.h"
 #include "platform/TextureUpload.h"
 
@@ -53,6 +54,7 @@ void SdlFullScreen::present(const Pixels& frame) {
     SDL_RenderClear(renderer_);
     const SDL_Rect where{kScreenX, kScreenY, kScreenWidth, kScreenHeight};
     SDL_RenderCopy(renderer_, screen_, nullptr, &where);
+    if (fastForward_) DrawFastForwardMark(renderer_);
     SDL_RenderPresent(renderer_);
 }
 

@@ -21,6 +21,8 @@ public:
     bool open();
     // Shows a finished 512 x 350 frame.
     void present(const Pixels& frame);
+    // The fast-forward mark shows from the next frame on.
+    void showFastForward(bool on) { fastForward_ = on; }
     // The display now runs at width x height: cover exactly that.
     void fit(int width, int height);
     SDL_Window* window() const { return window_; }
@@ -29,6 +31,7 @@ private:
     SDL_Window* window_ = nullptr;
     SDL_Renderer* renderer_ = nullptr;
     SDL_Texture* screen_ = nullptr;
+    bool fastForward_ = false;
 };
 
 }  // namespace zanbora

@@ -11,6 +11,7 @@
 #include <cstring>
 
 #include "platform/EndSignals.h"
+#include "platform/FastForwardMark.h"
 #include "platform/FontRenderer.h"
 #include "platform/FrameRenderer.h"
 #include "platform/IconFile.h"
@@ -55,6 +56,7 @@ struct SdlPlatform::Impl {
     Pixels shown;         // the frame in the window now
     bool redraw = true;   // draw even an unchanged frame: the window was uncovered, resized or replaced
     bool plainKeys = false;  // keys as the keyboard's own, not the game keys of settings.ini
+    bool fastForward = false;  // the mark shows beside the picture
     int drawnFrames = 0;
     SDL_Window* window = nullptr;
     SDL_Renderer* renderer = nullptr;
@@ -163,6 +165,9 @@ bool SdlPlatform::pollEvent(PlatformEvent& event) {
                 if (handleDesktopKey(e.key)) break;
                 const SDL_Keycode sym = e.key.keysym.sym;
                 int key = impl_->plainKeys ? PlainVirtualKey(sym) : impl_->settings.virtualKey(sym);
+                // A game key held when the start screen took the keyboard
+                // is still let go there: fast-forward must not stay on.
+                if (key == 0 && e.type == SDL_KEYUP) key = impl_->settings.virtualKey(sym);
                 if (key == 0) key = VirtualKeyFromSdl(sym);
                 if (key == 0) break;
                 event = {e.type == SDL_KEYDOWN ? PlatformEvent::Kind::KeyDown : PlatformEvent::Kind::KeyUp, key};
@@ -275,12 +280,22 @@ void SdlPlatform::drawShownRows(int first, int end) {
     SDL_RenderClear(impl_->renderer);
     SDL_Rect where{kScreenX, kScreenY, kScreenWidth, kScreenHeight};
     SDL_RenderCopy(impl_->renderer, impl_->screen, nullptr, &where);
+    if (impl_->fastForward) DrawFastForwardMark(impl_->renderer);
     SDL_RenderPresent(impl_->renderer);
+}
+
+void SdlPlatform::showFastForward(bool on) {
+    if (on == impl_->fastForward) return;
+    impl_->fastForward = on;
+    if (impl_->fullScreen) impl_->fullScreen->showFastForward(on);
+    impl_->redraw = true;
+    drawShownFrame();
 }
 
 bool SdlPlatform::showFullScreenWindow() {
     auto form2 = std::make_unique<SdlFullScreen>();
     if (!form2->open()) return false;
+    form2->showFastForward(impl_->fastForward);
     impl_->fullScreen = std::move(form2);
     if (SDL_GetWindowFlags(impl_->window) & SDL_WINDOW_FULLSCREEN) SetDesktopFullScreen(impl_->window, false);
     SDL_HideWindow(impl_->window);

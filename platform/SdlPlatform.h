@@ -33,6 +33,7 @@ public:
     void waitForEvent(int timeoutMs) override;
     void present(const Pixels& frame) override;
     bool showFullScreenWindow() override;
+    void showFastForward(bool on) override;
     void fitFullScreenWindow(int width, int height) override;
     bool loadPicture(const std::string& path, Pixels& out) override;
     const Pixels& renderText(const std::string& utf8, int points) override;

@@ -30,6 +30,7 @@ constexpr KeyAction kActions[] = {
     {"down", vk::Down, "Down"},
     {"decide", vk::X, "X, Space, Return, Keypad Enter"},
     {"cancel", vk::Z, "Z, Escape, Left Shift, Right Shift"},
+    {"fastforward", vk::FastForward, "F"},
 };
 
 std::string Trim(const std::string& text) {
@@ -123,6 +124,7 @@ std::string DefaultSettingsText() {
         ";\n"
         "; Keys for each action: key names as SDL writes them (Left, X, Space, Return,\n"
         "; Escape, Left Shift, Keypad 8, A, ...), several separated by commas.\n"
+        "; While a fastforward key is held, the game runs four times as fast.\n"
         "; Alt+Enter (full screen), F12 (screenshot) and Alt+F4 (quit) are fixed.\n";
     for (const KeyAction& action : kActions) text += std::string(action.name) + " = " + action.defaults + "\n";
     text +=

@@ -17,14 +17,13 @@ void Wait(Game& game, int ms) {
     if (clock.AnimPhase >= 2 || clock.AnimPhase <= 0) clock.AnimStep = -clock.AnimStep;
     BgmCtl(game, 2);
     const int64_t deadline = clock.LastTick + ms;
-    int64_t now;
     for (;;) {
         ProcessEvents(game);
-        now = game.now();
-        if (now >= deadline) break;
-        game.platform.waitForEvent(int(std::min<int64_t>(deadline - now, 1000)));
+        const int64_t realMs = game.time.realMsUntil(deadline);
+        if (realMs <= 0) break;
+        game.platform.waitForEvent(int(std::min<int64_t>(realMs, 1000)));
     }
-    clock.LastTick = now;
+    clock.LastTick = game.time.reach(deadline);
 }
 
 void Present(Game& game) {

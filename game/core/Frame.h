@@ -6,9 +6,9 @@ namespace zanbora {
 
 struct Game;
 
-// Ends the frame ms after the end of the previous Wait (drawing time is
-// absorbed), sleeping in the event wait; key events arrive only here and in
-// WaitKey. Also advances AnimPhase and keeps the music going.
+// Ends the frame ms of game time after the end of the previous Wait (drawing
+// time is absorbed), sleeping in the event wait; key events arrive only here
+// and in WaitKey. Also advances AnimPhase and keeps the music going.
 void Wait(Game& game, int ms);
 // Polls the joystick and shows Pic.
 void Present(Game& game);

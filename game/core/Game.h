@@ -9,6 +9,7 @@
 
 #include "game/core/BattleState.h"
 #include "game/core/DisplayMode.h"
+#include "game/core/GameClock.h"
 #include "game/core/Input.h"
 #include "game/core/JoyPad.h"
 #include "game/core/MapLayers.h"
@@ -79,6 +80,7 @@ struct Game {
     bool MainLoopRunning = false;
     KeyFlags keys;
     JoyPadState joy;
+    GameClock time{platform};
     FrameClock clock;
     FieldState field;
     Player player;
@@ -94,7 +96,7 @@ struct Game {
     Sheets sheets;
 
     double Rnd() { return rng.next(); }
-    int64_t now() { return platform.ticks(); }
+    int64_t now() { return time.now(); }
 };
 
 // Int(x) of the game: the floor. Scaled opponents reach billions of HP, so the

@@ -1,5 +1,6 @@
 #include "game/core/Input.h"
 
+#include "game/core/FastForward.h"
 #include "game/core/Game.h"
 #include "game/core/Shutdown.h"
 #include "platform/KeyCodes.h"
@@ -21,6 +22,10 @@ void OnKeyDown(Game& game, int key) {
         keys.DecideReleasePending = false;
     }
     if (key == vk::Alt) keys.AltHeld = true;
+    if (key == vk::FastForward) {
+        keys.FastForwardHeld = true;
+        FollowFastForward(game);
+    }
     if (key == vk::F4 && keys.AltHeld) Form_Unload(game);
 }
 
@@ -36,6 +41,10 @@ void OnKeyUp(Game& game, int key) {
         else keys.KeyDecide = false;
     }
     if (key == vk::Alt) keys.AltHeld = false;
+    if (key == vk::FastForward) {
+        keys.FastForwardHeld = false;
+        FollowFastForward(game);
+    }
 }
 
 void BeginFrameInput(Game& game) {

@@ -13,6 +13,7 @@ struct KeyFlags {
     bool KeyDecide = false;                           // X, Space, Enter, joystick button 2
     bool KeyAct = false;                              // Z, Escape, Shift, joystick button 1
     bool AltHeld = false;
+    bool FastForwardHeld = false;  // F unless settings.ini gives another key
     // A press and its release inside one frame wait: the release is held
     // back to the start of the next wait, so the loop sees every tap.
     bool DecideFresh = false, ActFresh = false;

@@ -1,5 +1,6 @@
 #include "game/core/JoyPad.h"
 
+#include "game/core/FastForward.h"
 #include "game/core/Game.h"
 
 namespace zanbora {
@@ -37,6 +38,8 @@ static void LoseJoystick(Game& game) {
         joy.PadState[i] = false;
     }
     joy.PadBtnPrev[1] = joy.PadBtnPrev[2] = false;
+    joy.PadFastForward = false;
+    FollowFastForward(game);
     joy.JoyCentreX = joy.JoyCentreY = 0;
 }
 
@@ -51,12 +54,12 @@ void InitJoystick(Game& game) {
     InitJoystickWith(game, api);
 }
 
-void ReadJoystick(Game& game, int32_t& x, int32_t& y, bool& button1, bool& button2) {
+void ReadJoystick(Game& game, int32_t& x, int32_t& y, PadButtons& buttons) {
     JoyPadState& joy = game.joy;
     uint32_t ax = uint32_t(x), ay = uint32_t(y), az = 0;
+    buttons = PadButtons{};
     if (joy.api.GetJoyAxis(joy.JoyPort, &ax, &ay, &az) == -1) {
         LoseJoystick(game);  // unplugged
-        button1 = button2 = false;
         return;
     }
     x = int32_t(ax);
@@ -65,15 +68,16 @@ void ReadJoystick(Game& game, int32_t& x, int32_t& y, bool& button1, bool& butto
         joy.JoyCentreX = x;
         joy.JoyCentreY = y;
     }
-    uint8_t buttons[8] = {};
-    if (joy.api.GetJoyButton(joy.JoyPort, buttons, 8) == -1) {
+    uint8_t pressed[8] = {};
+    if (joy.api.GetJoyButton(joy.JoyPort, pressed, 8) == -1) {
         // A stick that cannot be read counts as centred with nothing pressed;
         // reading it as (0, 0) would hold up-left until the keys were pressed.
         x = joy.JoyCentreX;
         y = joy.JoyCentreY;
     }
-    button1 = buttons[0] == 1;
-    button2 = buttons[1] == 1;
+    buttons.button1 = pressed[0] == 1;
+    buttons.button2 = pressed[1] == 1;
+    buttons.fastForward = pressed[kFastForwardButton] == 1;
 }
 
 // One direction of the stick: pressed past the dead zone sets it; let go,
@@ -104,16 +108,18 @@ void PollJoystick(Game& game) {
     joy.JoyY = joy.JoyCentreY;
     if (!joy.JoyPresent && game.now() >= joy.NextSearch) FindJoystick(game);
     if (!joy.JoyPresent) return;
-    bool b1 = false, b2 = false;
-    ReadJoystick(game, joy.JoyX, joy.JoyY, b1, b2);
+    PadButtons buttons;
+    ReadJoystick(game, joy.JoyX, joy.JoyY, buttons);
     if (!joy.JoyPresent) return;
     FoldDirection(game, 2, joy.JoyX > joy.JoyCentreX + kDeadZone);
     FoldDirection(game, 0, joy.JoyX < joy.JoyCentreX - kDeadZone);
     FoldDirection(game, 3, joy.JoyY > joy.JoyCentreY + kDeadZone);
     FoldDirection(game, 1, joy.JoyY < joy.JoyCentreY - kDeadZone);
     for (int i = 0; i < 4; ++i) game.keys.KeyState[i] = game.keys.KeyState[i] || joy.PadState[i];
-    FoldButton(b1, joy.PadBtnPrev[1], game.keys.KeyAct);
-    FoldButton(b2, joy.PadBtnPrev[2], game.keys.KeyDecide);
+    FoldButton(buttons.button1, joy.PadBtnPrev[1], game.keys.KeyAct);
+    FoldButton(buttons.button2, joy.PadBtnPrev[2], game.keys.KeyDecide);
+    joy.PadFastForward = buttons.fastForward;
+    FollowFastForward(game);
 }
 
 }  // namespace zanbora

@@ -21,6 +21,7 @@ struct PadPortApi {
 struct JoyPadState {
     bool PadState[4] = {false, false, false, false};
     bool PadBtnPrev[3] = {false, false, false};  // 1 and 2 used
+    bool PadFastForward = false;  // the right shoulder button is held
     bool JoyPresent = false;
     int JoyPort = 0;
     int32_t JoyX = 0, JoyY = 0;
@@ -38,7 +39,16 @@ constexpr int kPadSearchMs = 1000;
 void InitJoystick(Game& game);
 // Same, with the calls given directly (tests use a fake joystick).
 void InitJoystickWith(Game& game, const PadPortApi& api);
-void ReadJoystick(Game& game, int32_t& x, int32_t& y, bool& button1, bool& button2);
+// The buttons the game uses. The library reports a pad it knows by where its
+// buttons sit: byte 0 the right face button, byte 1 the lower one, byte 5
+// the right shoulder.
+struct PadButtons {
+    bool button1 = false;      // cancel
+    bool button2 = false;      // decide
+    bool fastForward = false;  // held for fast-forward
+};
+constexpr int kFastForwardButton = 5;
+void ReadJoystick(Game& game, int32_t& x, int32_t& y, PadButtons& buttons);
 // Reads the pad into the key flags. Without a pad (none at start-up, or
 // pulled out) it looks for one again every kPadSearchMs, so a pad plugged
 // in at any time works; a pad pulled out lets go of what it held.

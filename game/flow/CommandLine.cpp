@@ -14,15 +14,18 @@ Options:
   --help       show this help and end
   --version    show the version and end
 
-Keys (the directions, decide and cancel can be changed in settings.ini):
+Keys (the directions, decide, cancel and fast-forward can be changed in
+settings.ini):
   arrow keys           walk; move the cursor in menus
   X, Space, Enter      decide; open the field menu
   Z, Escape, Shift     cancel; push a rock you stand on
+  F (held)             fast-forward: the game runs four times as fast
   Alt+Enter            full screen on the whole desktop, or back
   F12                  screenshot (a PNG in screenshots/)
   Alt+F4               quit
 A game pad walks with the d-pad or the left stick, decides with the lower
-face button and cancels with the right one.
+face button, cancels with the right one and fast-forwards with the right
+shoulder button.
 
 Environment:
   ZANBORA_DIR              read and write everything in this folder

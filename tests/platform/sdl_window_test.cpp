@@ -10,6 +10,7 @@
 #include <memory>
 #include <vector>
 
+#include "platform/FastForwardMark.h"
 #include "platform/KeyCodes.h"
 #include "platform/SdlPlatform.h"
 #include "platform/TextureUpload.h"
@@ -61,10 +62,14 @@ protected:
 
     // The 512 x 350 picture as the window shows it (64 pixels in from the
     // top left of the 640 x 480 canvas), read back from the renderer.
-    static Pixels onScreen() {
+    static SDL_Renderer* Renderer() {
         SDL_Renderer* renderer = nullptr;
         for (Uint32 id = 1; id < 64 && !renderer; ++id)
             if (SDL_Window* window = SDL_GetWindowFromID(id)) renderer = SDL_GetRenderer(window);
+        return renderer;
+    }
+    static Pixels onScreen() {
+        SDL_Renderer* renderer = Renderer();
         Pixels shown(512, 350);
         if (!renderer) return shown;
         const SDL_Rect area{64, 64, 512, 350};
@@ -226,4 +231,36 @@ TEST_F(SdlWindowTest, OnTheStartScreenTheKeyboardIsAKeyboard) {
     platform->plainKeys(false);
     for (SDL_Keycode sym : {SDLK_RETURN, SDLK_w, SDLK_SPACE}) key(sym);
     EXPECT_EQ(downs(), (std::vector<int>{vk::X, vk::Up})) << "in play the player's keys again";
+}
+
+// The start screen opens while F is held and its release comes there: the
+// game still hears it, or fast-forward would stay on.
+TEST_F(SdlWindowTest, AGameKeyLetGoOnTheStartScreenIsLetGoInTheGame) {
+    auto platform = open();
+    platform->plainKeys(true);
+    key(SDLK_f);
+    std::vector<PlatformEvent> seen = events(*platform);
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].kind, PlatformEvent::Kind::KeyUp);
+    EXPECT_EQ(seen[0].key, vk::FastForward);
+}
+
+TEST_F(SdlWindowTest, TheFastForwardMarkShowsInTheCornerWhileOn) {
+    auto platform = open();
+    platform->present(Pattern(512, 350, 7));
+    const std::vector<SDL_Rect> rows = FastForwardMarkRows();
+    const SDL_Rect middle = rows[rows.size() / 4];  // the first triangle's widest row
+    auto cornerLit = [&] {
+        uint32_t pixel = 0;
+        const SDL_Rect at{middle.x, middle.y, 1, 1};
+        EXPECT_EQ(SDL_RenderReadPixels(Renderer(), &at, SDL_PIXELFORMAT_RGB888, &pixel, 4), 0);
+        return (pixel & 0xFFFFFF) != 0;
+    };
+    EXPECT_FALSE(cornerLit());
+    const Pixels picture = onScreen();
+    platform->showFastForward(true);
+    EXPECT_TRUE(cornerLit());
+    EXPECT_EQ(onScreen().data, picture.data) << "the picture itself is untouched";
+    platform->showFastForward(false);
+    EXPECT_FALSE(cornerLit());
 }

@@ -34,11 +34,29 @@ TEST(Settings, TheDefaultFileReadsBackWithoutComplaintAsTheGamesOwnKeys) {
         EXPECT_EQ(settings.virtualKey(decide), vk::X) << SDL_GetKeyName(decide);
     for (SDL_Keycode cancel : {SDLK_z, SDLK_ESCAPE, SDLK_LSHIFT, SDLK_RSHIFT})
         EXPECT_EQ(settings.virtualKey(cancel), vk::Z) << SDL_GetKeyName(cancel);
+    EXPECT_EQ(settings.virtualKey(SDLK_f), vk::FastForward);
     EXPECT_EQ(settings.virtualKey(SDLK_a), 0);
     EXPECT_EQ(settings.scale, 0);
     EXPECT_FALSE(settings.fullScreen);
     EXPECT_EQ(settings.musicVolume, 100);
     EXPECT_EQ(settings.effectVolume, 100);
+}
+
+TEST(Settings, FastForwardIsFUnlessThePlayerGivesItOtherKeys) {
+    std::vector<std::string> problems;
+    // A file written before fast-forward existed has no line for it.
+    Settings old = ParseSettings("decide = X\n", problems);
+    EXPECT_EQ(old.virtualKey(SDLK_f), vk::FastForward);
+    Settings own = ParseSettings("fastforward = Tab, Keypad 0\n", problems);
+    EXPECT_TRUE(problems.empty()) << problems.front();
+    EXPECT_EQ(own.virtualKey(SDLK_TAB), vk::FastForward);
+    EXPECT_EQ(own.virtualKey(SDLK_KP_0), vk::FastForward);
+    EXPECT_EQ(own.virtualKey(SDLK_f), 0);
+    // F given to decide stays there: fast-forward is then left without a key.
+    Settings taken = ParseSettings("decide = F\n", problems);
+    EXPECT_EQ(taken.virtualKey(SDLK_f), vk::X);
+    ASSERT_EQ(problems.size(), 1u);
+    EXPECT_EQ(problems[0], "key \"F\" is given to both decide and fastforward; it does decide");
 }
 
 TEST(Settings, APlayersOwnKeysScaleScreenAndVolumesAreUsed) {

@@ -43,7 +43,7 @@ TEST(CommandLine, VersionAndHelpAnswerOnStandardOutputAndEnd) {
 
     const Answer help = Ask({"--help"});
     EXPECT_EQ(help.status, 0);
-    for (const char* wanted : {"--version", "ZANBORA_DIR", "XDG_DATA_HOME", "XDG_CONFIG_HOME", "Alt+Enter", "F12"})
+    for (const char* wanted : {"--version", "ZANBORA_DIR", "XDG_DATA_HOME", "XDG_CONFIG_HOME", "Alt+Enter", "F12", "fast-forward"})
         EXPECT_NE(help.out.find(wanted), std::string::npos) << wanted;
 }
 

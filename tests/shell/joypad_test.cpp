@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include "game/core/FastForward.h"
 #include "game/core/JoyPad.h"
+#include "game/core/Input.h"
+#include "platform/KeyCodes.h"
 #include "support/TestGame.h"
 
 using namespace zanbora;
@@ -14,7 +17,7 @@ struct FakeStick {
     bool axisFails = false;
     bool buttonsFail = false;
     uint32_t x = 32767, y = 32767;
-    bool button[2] = {false, false};
+    bool button[8] = {};
     int axisReads = 0;
 };
 FakeStick stick;
@@ -28,7 +31,7 @@ int32_t FakeGetJoyAxis(int32_t, uint32_t* x, uint32_t* y, uint32_t* z) {
 }
 int32_t FakeGetJoyButton(int32_t, uint8_t* buttons, int32_t count) {
     if (stick.buttonsFail) return -1;
-    for (int i = 0; i < count; ++i) buttons[i] = i < 2 && stick.button[i] ? 1 : 0;
+    for (int i = 0; i < count; ++i) buttons[i] = i < 8 && stick.button[i] ? 1 : 0;
     return 0;
 }
 
@@ -167,4 +170,38 @@ TEST_F(JoyPadTest, AFailedButtonReadCountsAsACentredStickNotAsUpLeft) {
     EXPECT_FALSE(game.keys.KeyState[0]);
     EXPECT_FALSE(game.keys.KeyState[1]);
     EXPECT_FALSE(game.keys.KeyState[2]);
+}
+
+TEST_F(JoyPadTest, TheRightShoulderFastForwardsWhileHeldAndLetsGoWhenThePadIsPulled) {
+    stick.button[kFastForwardButton] = true;
+    PollJoystick(game);
+    EXPECT_EQ(game.time.speed(), kFastForwardSpeed);
+    EXPECT_TRUE(t.platform.fastForwardShown);
+    EXPECT_FALSE(game.keys.KeyDecide);
+    EXPECT_FALSE(game.keys.KeyAct);
+    PollJoystick(game);  // still held
+    EXPECT_EQ(game.time.speed(), kFastForwardSpeed);
+    stick.button[kFastForwardButton] = false;
+    PollJoystick(game);
+    EXPECT_EQ(game.time.speed(), 1);
+    EXPECT_FALSE(t.platform.fastForwardShown);
+
+    stick.button[kFastForwardButton] = true;
+    PollJoystick(game);
+    stick.axisFails = true;
+    PollJoystick(game);
+    EXPECT_FALSE(game.joy.JoyPresent);
+    EXPECT_EQ(game.time.speed(), 1);
+    EXPECT_FALSE(t.platform.fastForwardShown);
+}
+
+TEST_F(JoyPadTest, TheKeyKeepsFastForwardingWhenThePadLetsGo) {
+    OnKeyDown(game, vk::FastForward);
+    stick.button[kFastForwardButton] = true;
+    PollJoystick(game);
+    stick.button[kFastForwardButton] = false;
+    PollJoystick(game);
+    EXPECT_EQ(game.time.speed(), kFastForwardSpeed);
+    OnKeyUp(game, vk::FastForward);
+    EXPECT_EQ(game.time.speed(), 1);
 }
