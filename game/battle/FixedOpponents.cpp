@@ -47,10 +47,11 @@ const FixedOpponent* FindFixedOpponent(int code, int row) {
 
 bool IsFixedOpponentEvent(int code, int row) { return FindFixedOpponent(code, row) != nullptr; }
 
-bool SetFixedOpponent(Game& game, int code, int row) {
+bool SetFixedOpponent(Game& game, int code, int row) { return FillFixedOpponent(game.monster, code, row); }
+
+bool FillFixedOpponent(Monster& m, int code, int row) {
     const FixedOpponent* boss = FindFixedOpponent(code, row);
     if (!boss) return false;
-    Monster& m = game.monster;
     m.Picture = boss->picture;
     m.Id = boss->id;
     m.MaxHp = boss->maxHp;

@@ -1,5 +1,7 @@
 #pragma once
 // The bosses that stand on the map: their event codes and their records.
+#include "game/core/Monster.h"
+
 namespace zanbora {
 
 struct Game;
@@ -18,5 +20,7 @@ bool IsFixedOpponentEvent(int code, int row);
 // The caller then draws the field, sets GameState = "BATTLE", Cursor = 0 and
 // calls btl.
 bool SetFixedOpponent(Game& game, int code, int row);
+// The same record filled into `m`, to size up a boss before meeting it.
+bool FillFixedOpponent(Monster& m, int code, int row);
 
 }  // namespace zanbora

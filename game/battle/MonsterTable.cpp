@@ -101,6 +101,16 @@ void ChooseEncounterMonster(Game& game) {
     m.Hp = m.MaxHp;
 }
 
+std::optional<std::array<Monster, 2>> ZoneOpponents(int zone) {
+    const EncounterZone* found = FindZone(zone);
+    if (!found) return std::nullopt;
+    std::array<Monster, 2> kinds;
+    Meet(kinds[0], found->first);
+    Meet(kinds[1], found->second);
+    for (Monster& m : kinds) m.Hp = m.MaxHp;
+    return kinds;
+}
+
 void DrawMonsterName(Game& game) {
     if (const NameRow* row = FindName(game.monster.Picture)) DrawText(game, row->name, row->x, 130);
 }

@@ -224,3 +224,55 @@ TEST(MonsterNames, PicturesWithoutANameShowNothing) {
     for (uint32_t pixel : game.Pic.pixels().data) lit += pixel != 0;
     EXPECT_GT(lit, 30);
 }
+
+namespace {
+
+void ExpectSameOpponent(const Monster& a, const Monster& b) {
+    EXPECT_EQ(a.Picture, b.Picture);
+    EXPECT_EQ(a.Id, b.Id);
+    EXPECT_EQ(a.Hp, b.Hp);
+    EXPECT_EQ(a.MaxHp, b.MaxHp);
+    EXPECT_EQ(a.Attack, b.Attack);
+    EXPECT_EQ(a.Defence, b.Defence);
+    EXPECT_EQ(a.Speed, b.Speed);
+    EXPECT_EQ(a.Exp, b.Exp);
+    EXPECT_EQ(a.Money, b.Money);
+    EXPECT_EQ(a.Special, b.Special);
+    EXPECT_EQ(a.Resist, b.Resist);
+}
+
+}  // namespace
+
+// Sizing up opponents without meeting them gives exactly the records a
+// battle would meet, and draws no random number.
+TEST(Encounters, ZoneOpponentsAreTheOnesMet) {
+    TestGame t(false);
+    Game& game = *t.game;
+    for (int zone = 0; zone < 50; ++zone) {
+        SCOPED_TRACE("zone " + std::to_string(zone));
+        const auto kinds = ZoneOpponents(zone);
+        if (zone == 32 || zone > 43) {
+            EXPECT_FALSE(kinds);
+            continue;
+        }
+        ASSERT_TRUE(kinds);
+        ExpectSameOpponent((*kinds)[0], MeetAt(game, zone * 10 + 5, 0.5));
+        ExpectSameOpponent((*kinds)[1], MeetAt(game, zone * 10 + 5, 0.49));
+    }
+}
+
+TEST(FixedOpponents, SizedUpAsTheyAreMet) {
+    TestGame t(false);
+    Game& game = *t.game;
+    for (const auto& [code, row] : {std::pair{2, 100}, {5, 100}, {6, 100}, {8, 100}, {9, 100}, {16, 420},
+                                    {16, 42}, {21, 478}, {23, 300}}) {
+        Monster sized;
+        ASSERT_TRUE(FillFixedOpponent(sized, code, row));
+        ASSERT_TRUE(SetFixedOpponent(game, code, row));
+        ExpectSameOpponent(sized, game.monster);
+    }
+    Monster untouched;
+    untouched.Hp = 7;
+    EXPECT_FALSE(FillFixedOpponent(untouched, 21, 100));
+    EXPECT_EQ(untouched.Hp, 7);
+}

@@ -1,5 +1,7 @@
 #include "Autopilot.h"
 
+#include "Tactics.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -32,12 +34,16 @@ constexpr int kInnRow = 0, kHallRow = 1;
 // The numbers of the healing and sword techniques (their rows in a training
 // hall are one less, in the technique list the same).
 constexpr int kHealTechnique = 1, kSwordTechnique = 4;
-// The dragon rocks are broken by ROBO's laser, not by blows.
-constexpr int kDragonRockId = 899;
 // The mascot slots of the skull and of ROBO.
 constexpr size_t kSkullSlot = 0, kRoboSlot = 1;
+// Training ground is safe when each of its opponents costs at most this
+// share of the hero's HP.
+constexpr double kTrainingShare = 0.25;
 constexpr int kWheelHp = 0, kWheelSpeed = 1, kWheelDefence = 2, kWheelAttack = 3;
-// Six picks a level: a tough, hard-hitting hero who is not too slow.
+// Six picks a level: a tough, hard-hitting hero who is not too slow. (A
+// wheel heavy on defence beats the last boss sooner, but the priest heals
+// more each turn than such a hero hits, and the early zones' quick fights
+// go worse.)
 constexpr int kPickOrder[6] = {kWheelHp, kWheelAttack, kWheelDefence, kWheelHp, kWheelAttack, kWheelSpeed};
 // Opponents met at random have ids below the dragon rock's; flight from the
 // others does nothing.
@@ -397,12 +403,22 @@ void Autopilot::playOn(Game& game) {
     lastState_ = "MOVE";
 }
 
-// ROBO's laser every turn once he is won (the dragon rocks need it), else
-// the skull's healing; 0 is none. As Progress[16] counts: slot + 1.
+// As Progress[16] counts: slot + 1, 0 for none. On the way to a boss the
+// mascot that takes most of his HP (ROBO's laser for a dragon rock, which
+// nothing else breaks); elsewhere the skull, whose healing every turn saves
+// walks back to the inn.
 int Autopilot::wantedMascot() const {
-    const auto& owned = game_->player.MascotOwned;
-    if (owned[kRoboSlot] != 0) return kRoboSlot + 1;
+    const Player& hero = game_->player;
+    const auto& owned = hero.MascotOwned;
+    if (bossAhead()) {
+        const MapCell goal = route_[leg_].goal;
+        Monster boss;
+        FillFixedOpponent(boss, game_->map.eventAt(goal.x, goal.y), goal.y);
+        if (boss.Id == kDragonRockId) return owned[kRoboSlot] != 0 ? kRoboSlot + 1 : 0;
+        if (const int slot = StrongestBossMascot(hero, boss); slot >= 0) return slot + 1;
+    }
     if (owned[kSkullSlot] != 0) return kSkullSlot + 1;
+    if (owned[kRoboSlot] != 0) return kRoboSlot + 1;
     return 0;
 }
 
@@ -539,10 +555,19 @@ void Autopilot::walkTowards(MapCell target, bool enterTarget, const std::vector<
     hands_.holdOnly({ArrowKey(step.direction)});
 }
 
+// Training: back and forth between two plain cells on the nearest ground
+// the hero can win on without going back to the inn after every battle (or
+// the nearest ground at all, if none is safe); the choice is made again
+// with every level gained.
 void Autopilot::train() {
     const MapCell here = foot();
+    const Player& hero = game_->player;
+    if (spot_ && spotLevel_ != Int(hero.Level)) spot_.reset();
     if (!spot_) {
-        spot_ = FindTrainingSpot(game_->map, here);
+        spotLevel_ = Int(hero.Level);
+        spot_ = FindTrainingSpot(game_->map, here,
+                                 [&](MapCell c) { return SafeToTrain(hero, c.y, kTrainingShare); });
+        if (!spot_) spot_ = FindTrainingSpot(game_->map, here);
         if (!spot_) return giveUp("no ground for training near (" + std::to_string(here.x) + ", " +
                                   std::to_string(here.y) + ")");
     }

@@ -159,6 +159,7 @@ private:
     bool restartDue_ = false;  // the next save is one to come back to
     int64_t savesBefore_ = 0;
     std::optional<TrainingSpot> spot_;
+    int spotLevel_ = 0;  // the hero's level when the spot was chosen
     std::optional<MapCell> inn_;  // the inn (or spring) the hurt hero walks to
     // The last search for one, and where it was made.
     MapCell healSearchCell_{-1, -1};

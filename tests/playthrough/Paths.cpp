@@ -103,11 +103,12 @@ std::optional<std::vector<PathStep>> FindPath(const MapLayers& map, MapCell from
     return Search(map, from, goal, avoid, true);
 }
 
-std::optional<TrainingSpot> FindTrainingSpot(const MapLayers& map, MapCell from) {
+std::optional<TrainingSpot> FindTrainingSpot(const MapLayers& map, MapCell from,
+                                             const std::function<bool(MapCell)>& suits) {
     constexpr int kSafeBelowRow = 440;
     auto plain = [&](MapCell c) {
         return world::Walkable(map, c) && c.y <= kSafeBelowRow && KindOf(map, c) == CellKind::Free &&
-               map.eventAt(c.x, c.y) == 0;
+               map.eventAt(c.x, c.y) == 0 && (!suits || suits(c));
     };
     std::vector<char> seen(kMapFileSize, 0);
     std::deque<MapCell> queue{from};

@@ -4,6 +4,7 @@
 // has left it. Warps and magic circles are steps that carry him elsewhere;
 // bosses, doors, hosts and people are stepped on only when they are the goal
 // (people also when no other way exists: some stand in the way).
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -35,11 +36,13 @@ std::optional<std::vector<PathStep>> FindPath(const MapLayers& map, MapCell from
 // Training ground for random battles: the nearest plain cell (no event, not
 // in the safe hall below row 440) with a plain neighbour, so the hero can
 // walk back and forth between the two; `step` leads from one to the other.
+// Only cells `suits` (when given) are taken.
 struct TrainingSpot {
     MapCell cell;
     PathStep step;
 };
-std::optional<TrainingSpot> FindTrainingSpot(const MapLayers& map, MapCell from);
+std::optional<TrainingSpot> FindTrainingSpot(const MapLayers& map, MapCell from,
+                                             const std::function<bool(MapCell)>& suits = {});
 
 // The nearest inn square (a town's ladder) the hero can walk into from
 // `from`, riding passages and circles on the way, or none. With `orSpring` a spring will do too: it heals once, for

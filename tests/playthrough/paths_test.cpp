@@ -72,6 +72,17 @@ TEST(PlaythroughPaths, TrainingGroundLiesOutsideTheSafeHall) {
     EXPECT_FALSE(FindTrainingSpot(story.map, {54, 481}));
 }
 
+TEST(PlaythroughPaths, TrainingGroundOfTheKindAsked) {
+    world::Story story = world::NewGame();
+    // Ground further south than the clearing's zone, for a stronger hero.
+    auto south = FindTrainingSpot(story.map, {50, 13}, [](MapCell c) { return c.y >= 20; });
+    ASSERT_TRUE(south);
+    EXPECT_GE(south->cell.y, 20);
+    EXPECT_GE(south->step.enter.y, 20);
+    // Nothing suits: none.
+    EXPECT_FALSE(FindTrainingSpot(story.map, {50, 13}, [](MapCell) { return false; }));
+}
+
 TEST(PlaythroughPaths, InnsAndSpringsInReach) {
     world::Story story = world::NewGame();
     // Where the temple hole drops the hero: the dungeon's spring is near,

@@ -1,0 +1,28 @@
+#pragma once
+// What a good player weighs before a fight: how much HP an opponent costs
+// with plain attacks, which ground is safe to train on, and which mascot
+// helps most against a boss. Worked out from the numbers the status panel
+// and the monster book show, never by drawing the game's random numbers.
+#include "game/core/Monster.h"
+#include "game/core/Player.h"
+
+namespace zanbora::playthrough {
+
+// The expected number of turns the hero needs to beat `m` with plain
+// attacks, and the HP he expects to lose meanwhile.
+struct FightEstimate {
+    double turns = 0;
+    double hpLost = 0;
+};
+FightEstimate EstimateFight(const Player& hero, const Monster& m);
+
+// Ground whose random opponents (the zone of rows y / 10) each cost the hero
+// at most `share` of his HP; false for zones without opponents.
+bool SafeToTrain(const Player& hero, int row, double share);
+
+// The mascot slot (0..9) that takes most of the boss's HP over the fight,
+// among ROBO's laser and the knight's blows, for the mascots owned; -1 if
+// neither is owned.
+int StrongestBossMascot(const Player& hero, const Monster& boss);
+
+}  // namespace zanbora::playthrough

@@ -1,0 +1,97 @@
+// The bot's judgement of a fight before it starts: what an opponent costs,
+// where a hero of his strength may train, and which mascot to bring to a boss.
+#include <gtest/gtest.h>
+
+#include "Tactics.h"
+#include "game/battle/FixedOpponents.h"
+
+namespace zanbora::playthrough {
+namespace {
+
+Player Hero(int level, double attack, double defence, double speed, double maxHp) {
+    Player hero;
+    hero.Level = level;
+    hero.Attack = attack;
+    hero.Defence = defence;
+    hero.Speed = speed;
+    hero.MaxHp = hero.Hp = maxHp;
+    return hero;
+}
+
+Monster Boss(int code, int row) {
+    Monster boss;
+    EXPECT_TRUE(FillFixedOpponent(boss, code, row));
+    return boss;
+}
+
+TEST(PlaythroughTactics, WhatAFightCosts) {
+    // A level-10 hero against the clearing's big plant (25 HP, attack 20,
+    // speed 12): one blow fells it; its attack is below his defence, so it
+    // hits for the level's fallback (10 / 5 + 3), 0.75 of it on average, and
+    // as the slower one lands every other blow.
+    const Player strong = Hero(10, 50, 30, 40, 200);
+    Monster plant;
+    plant.MaxHp = 25, plant.Attack = 20, plant.Defence = 1, plant.Speed = 12;
+    const FightEstimate quick = EstimateFight(strong, plant);
+    EXPECT_DOUBLE_EQ(quick.turns, 1);
+    EXPECT_DOUBLE_EQ(quick.hpLost, 0.75 * 5 * 0.5);
+
+    // Speed: the same hero far slower than the opponent misses more and is
+    // hit more, so the fight costs more.
+    const Player slow = Hero(10, 50, 0, 2, 200);
+    Player quicker = slow;
+    quicker.Speed = 60;
+    Monster bird;
+    bird.MaxHp = 300, bird.Attack = 40, bird.Defence = 10, bird.Speed = 40;
+    EXPECT_GT(EstimateFight(slow, bird).turns, EstimateFight(quicker, bird).turns);
+    EXPECT_GT(EstimateFight(slow, bird).hpLost, EstimateFight(quicker, bird).hpLost);
+
+    // The priest heals himself: he lasts longer than his HP says; the blow
+    // that ignores defence costs a well-armoured hero more than plain blows.
+    const Player knightly = Hero(40, 300, 200, 120, 800);
+    Monster priest = Boss(23, 300), plain = priest;
+    plain.Special = 0;
+    EXPECT_GT(EstimateFight(knightly, priest).turns, EstimateFight(knightly, plain).turns);
+    Monster brother = Boss(9, 100), brotherPlain = brother;
+    brotherPlain.Special = 0;
+    EXPECT_GT(EstimateFight(knightly, brother).hpLost, EstimateFight(knightly, brotherPlain).hpLost);
+}
+
+TEST(PlaythroughTactics, SafeTrainingGround) {
+    const Player fresh = Hero(6, 30, 15, 25, 80);
+    EXPECT_TRUE(SafeToTrain(fresh, 5, 0.25)) << "the clearing";
+    EXPECT_FALSE(SafeToTrain(fresh, 425, 0.25)) << "the castle";
+    EXPECT_FALSE(SafeToTrain(fresh, 325, 0.25)) << "a zone without opponents";
+    // What is safe depends on the share asked.
+    const Player middling = Hero(20, 120, 40, 70, 400);
+    int safeZones = 0, loosely = 0;
+    for (int zone = 0; zone < 44; ++zone) {
+        const bool safe = SafeToTrain(middling, zone * 10, 0.25), loose = SafeToTrain(middling, zone * 10, 1.0);
+        safeZones += safe;
+        loosely += loose;
+        EXPECT_TRUE(!safe || loose) << "zone " << zone;
+    }
+    EXPECT_GT(safeZones, 0);
+    EXPECT_GT(loosely, safeZones);
+}
+
+TEST(PlaythroughTactics, TheMascotForABoss) {
+    constexpr int kRobo = 1, kKnight = 7;
+    Player hero = Hero(45, 320, 70, 170, 900);
+    const Monster zanbora = Boss(21, 478), brother = Boss(9, 100);
+    EXPECT_EQ(StrongestBossMascot(hero, zanbora), -1) << "none owned";
+    hero.MascotOwned[kKnight] = 1;
+    EXPECT_EQ(StrongestBossMascot(hero, zanbora), kKnight) << "the only one owned";
+    hero.MascotOwned[kRobo] = 1;
+    // The laser takes a share of the boss's HP: against 4000 HP it beats the
+    // knight's blows; against a 550-HP boss the knight's blows win.
+    EXPECT_EQ(StrongestBossMascot(hero, zanbora), kRobo);
+    EXPECT_EQ(StrongestBossMascot(hero, brother), kKnight);
+    // A weak hero's knight barely scratches a boss.
+    Player weak = Hero(8, 30, 10, 20, 80);
+    weak.MascotOwned = hero.MascotOwned;
+    EXPECT_EQ(StrongestBossMascot(weak, brother), kRobo);
+}
+
+}  // namespace
+}  // namespace zanbora::playthrough
