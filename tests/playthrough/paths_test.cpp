@@ -101,6 +101,9 @@ TEST(PlaythroughPaths, InnsAndSpringsInReach) {
     auto castleInn = FindNearestInn(story.map, {45, 430});
     ASSERT_TRUE(castleInn);
     EXPECT_EQ(story.map.terrainAt(castleInn->x, castleInn->y), kInnTerrain);
+    // Before the throne, only the spring: no inn can be reached from there.
+    EXPECT_EQ(FindNearestInn(story.map, {94, 483}, true), (MapCell{92, 483}));
+    EXPECT_FALSE(FindNearestInn(story.map, {94, 483}));
     // From the hall, with its way out shut, there is none.
     EXPECT_FALSE(FindNearestInn(story.map, {54, 481}, true));
 }

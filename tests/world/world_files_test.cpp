@@ -138,6 +138,10 @@ TEST_F(WorldFiles, MedalsBossesAndRocks) {
         EXPECT_TRUE(Open(x, y)) << "castle spring " << Where(x, y);
         EXPECT_EQ(map.eventAt(x, y), 0);
     }
+    // Where the last circle sets the hero down, a spring, beyond the reach
+    // of random battles: he meets ザンボラ rested after the castle's walk.
+    EXPECT_EQ(map.eventAt(92, 483), 22) << "the spring before the throne";
+    EXPECT_TRUE(Open(92, 483));
     EXPECT_EQ(CountOn(16, 108), 1) << "the rock of the first guardian";
     EXPECT_EQ(CountOn(16, 172), 1) << "the rock of the second guardian";
     int bridgeRocks = 0;
