@@ -33,18 +33,23 @@ constexpr int kTechniqueRow = 0, kMascotRow = 1, kHealRow = 2, kSaveRow = 5;
 constexpr int kInnRow = 0, kHallRow = 1;
 // The numbers of the healing and sword techniques (their rows in a training
 // hall are one less, in the technique list the same).
-constexpr int kHealTechnique = 1, kSwordTechnique = 4;
+constexpr int kHealTechnique = 1, kFireTechnique = 2, kSwordTechnique = 4;
+// A caster's fire levels: one more every few of his levels, up to this.
+constexpr int kFireLevels = 6, kLevelsPerFireLevel = 5;
 // The mascot slots of the skull and of ROBO.
 constexpr size_t kSkullSlot = 0, kRoboSlot = 1;
-// Training ground is safe when each of its opponents costs at most this
-// share of the hero's HP.
-constexpr double kTrainingShare = 0.25;
-constexpr int kWheelHp = 0, kWheelSpeed = 1, kWheelDefence = 2, kWheelAttack = 3;
+// Training ground is safe when each of its opponents costs at most a share
+// of the hero's HP: a small one where he can, a larger one where nothing
+// near is that safe (the castle).
+constexpr double kTrainingShares[] = {0.25, 0.4, 0.6};
+constexpr int kWheelHp = 0, kWheelSpeed = 1, kWheelDefence = 2, kWheelAttack = 3, kWheelMp = 4;
 // Six picks a level: a tough, hard-hitting hero who is not too slow. (A
 // wheel heavy on defence beats the last boss sooner, but the priest heals
 // more each turn than such a hero hits, and the early zones' quick fights
 // go worse.)
 constexpr int kPickOrder[6] = {kWheelHp, kWheelAttack, kWheelDefence, kWheelHp, kWheelAttack, kWheelSpeed};
+// A caster's blows are feeble whatever he picks; his MP is his weapon.
+constexpr int kCasterPicks[6] = {kWheelMp, kWheelHp, kWheelMp, kWheelDefence, kWheelMp, kWheelSpeed};
 // Opponents met at random have ids below the dragon rock's; flight from the
 // others does nothing.
 constexpr int kFirstFixedId = 899;
@@ -55,6 +60,10 @@ constexpr size_t kRestartEvery = 10;
 // has lost its way.
 constexpr int kFramesPerLegLimit = 250000;
 constexpr int kAttemptsLimit = 10;
+// A boss left with less than this share of his HP came close to falling:
+// the bot tries him again at the same level, this many times.
+constexpr double kCloseCallShare = 0.4;
+constexpr int kCloseCallsPerLevel = 2;
 // Defeats in a row without a new save before the bot gives up.
 constexpr int kDefeatsLimit = 25;
 // The event code of the stone the keeper's task is about.
@@ -137,7 +146,7 @@ void Autopilot::onFrame() {
     if (screen_.shows("話を聞く。")) return townScreen();
     if (onMascotScreen()) return mascotScreen();
     if (screen_.shows("男「この俺がお前に技を教えてやろう。")) return trainingHall();
-    if (onTechniqueScreen()) return pickRow(kSwordTechnique, vk::Up, vk::Down);
+    if (onTechniqueScreen()) return pickRow(mainTechnique(), vk::Up, vk::Down);
     if (screen_.shows("ゲームの終了") && !screen_.shows("キャンセルします。")) return fieldMenu();
 
     // Anything else (a wipe, a battle scene, a fade) runs by itself; one
@@ -215,7 +224,8 @@ void Autopilot::townScreen() {
 }
 
 // The lesson the hero wants from a training hall, if its price leaves
-// enough money for the inns: the sword technique once, for the bosses, then
+// enough money for the inns: the sword technique once, for the bosses (a
+// caster's fire instead, a level more every few levels of his own), then
 // levels of healing while his MP pays for a few heals of that level; 0 for
 // none.
 int Autopilot::wantedLesson() const {
@@ -224,7 +234,12 @@ int Autopilot::wantedLesson() const {
     const auto affordable = [&](int technique) {
         return hero.Money >= TrainingPrice(*game_, technique) + innReserve;
     };
-    if (hero.Progress[kSwordTechnique] < 1 && affordable(kSwordTechnique)) return kSwordTechnique;
+    if (IsCaster(hero)) {
+        const int fireLevels = std::min(kFireLevels, 1 + int(Int(hero.Level)) / kLevelsPerFireLevel);
+        if (hero.Progress[kFireTechnique] < fireLevels && affordable(kFireTechnique)) return kFireTechnique;
+    } else if (hero.Progress[kSwordTechnique] < 1 && affordable(kSwordTechnique)) {
+        return kSwordTechnique;
+    }
     const int healLevel = Int(hero.Progress[kHealTechnique]);
     if (healLevel < std::max(1, int(Int(hero.MaxMp / 12))) && affordable(kHealTechnique)) return kHealTechnique;
     return 0;
@@ -240,18 +255,22 @@ void Autopilot::trainingHall() {
     pickRow(lesson - 1, vk::Up, vk::Down);
 }
 
-// The sword, once learned, is the battle technique of every job that can
-// change it (the fighting race keeps its own).
-bool Autopilot::swordWanted() const {
+// A caster fights with fire, everyone else keeps the sword for bosses.
+int Autopilot::mainTechnique() const { return IsCaster(game_->player) ? kFireTechnique : kSwordTechnique; }
+
+// That technique, once learned, is the battle technique of every job that
+// can change it (the fighting race keeps its own).
+bool Autopilot::techniqueWanted() const {
     const Player& hero = game_->player;
-    return hero.Progress[kSwordTechnique] >= 1 && hero.Progress[7] == 0 && Int(hero.Skill) != kSwordTechnique;
+    const int main = mainTechnique();
+    return hero.Progress[size_t(main)] >= 1 && hero.Progress[7] == 0 && Int(hero.Skill) != main;
 }
 
-// The technique list, over the field menu or the battle: it names the sword
-// among the learned techniques, and the field menu's last line is not last.
+// The technique list, over the field menu or the battle: it names the wanted
+// technique among the learned ones, and the field menu's last line is not last.
 bool Autopilot::onTechniqueScreen() const {
     const auto& lines = screen_.shownTexts();
-    return swordWanted() && screen_.shows(TechniqueName(game_->player, kSwordTechnique)) && !lines.empty() &&
+    return techniqueWanted() && screen_.shows(TechniqueName(game_->player, mainTechnique())) && !lines.empty() &&
            lines.back() != "ゲームの終了";
 }
 
@@ -270,13 +289,15 @@ void Autopilot::pickRow(int row, int up, int down) {
 // wants nearly all his HP, and takes a spring's water if no inn is near.
 bool Autopilot::needsInn() {
     const Player& hero = game_->player;
-    if (hero.Hp >= hero.MaxHp) forgetHealing();
+    // A caster out of MP for his fire needs the inn as much as a hurt hero.
+    const bool drained = Int(hero.Skill) == kFireTechnique && hero.Mp < FireCost(hero);
+    if (hero.Hp >= hero.MaxHp && !drained) forgetHealing();
     if (inn_) return true;
     const bool boss = bossAhead();
     // Nearly all his HP before a save, and before a boss unless he has
     // already turned back once on the way to it.
     const double share = saveWanted_ || (boss && innTripsOnTheWay_ == 0) ? kHealthyShare : 0.5;
-    if (hero.Hp >= share * hero.MaxHp) return false;
+    if (hero.Hp >= share * hero.MaxHp && !drained) return false;
     // A boss is worth a spring; an inn wants its price. (The search is not
     // done again while the hero stands still.)
     const MapCell here = foot();
@@ -305,28 +326,39 @@ bool Autopilot::innInReach() {
     const MapCell here = foot();
     if (!(here == innCell_)) {
         innCell_ = here;
-        innReached_ = FindNearestInn(game_->map, here).has_value();
+        innReached_ = FindNearestInn(game_->map, here).has_value() && FindTrainingSpot(game_->map, here);
     }
     return innReached_;
 }
 
 // A save is what a defeat comes back to: the bot takes it only healthy and
-// within reach of an inn, never in the middle of a dungeon it could not
-// leave alive; until then it plays on with the save owed.
+// within reach of an inn and of ground to train on, never in the middle of a
+// dungeon it could not leave alive nor in a room it could not train from;
+// until then it plays on with the save owed.
 bool Autopilot::saveNow() {
     const Player& hero = game_->player;
     return saveWanted_ && hero.Hp >= kHealthyShare * hero.MaxHp && innInReach();
 }
 
 // The game has gone back to the last save: so does the bot. It comes back
-// one level stronger than it fell, except from the defeat it chose.
+// one level stronger than it fell, except from the defeat it chose, and
+// except from a boss it nearly beat: that fight is worth another try or two
+// at the same level before the long training for the next.
 void Autopilot::rollBackToSave() {
     const bool chosen = plan_.loseAtLeg && *plan_.loseAtLeg == leg_ && !lostOnPurpose_ && !chosenDefeatDone_;
+    const Monster& opponent = game_->monster;
+    const int level = Int(game_->player.Level);
+    if (closeCallLevel_ != level) closeCalls_ = 0;
+    const bool closeCall = opponent.Id >= kFirstFixedId && opponent.Hp < kCloseCallShare * opponent.MaxHp &&
+                           closeCalls_ < kCloseCallsPerLevel;
     if (chosen) {
         lostOnPurpose_ = true;
         chosenDefeatDone_ = true;
+    } else if (closeCall) {
+        closeCallLevel_ = level;
+        ++closeCalls_;
     } else {
-        levelFloor_ = std::max(levelFloor_, int(Int(game_->player.Level)) + 1);
+        levelFloor_ = std::max(levelFloor_, level + 1);
         floorLeg_ = std::max(floorLeg_, leg_);
     }
     if (trace_) std::printf("  defeat in leg %zu: back to the save of leg %zu\n", leg_ + 1, savedLeg_ + 1);
@@ -336,7 +368,7 @@ void Autopilot::rollBackToSave() {
     records_.resize(leg_);
     legStarts_.resize(leg_ + 1);
     saveWanted_ = restartDue_ = false;
-    steppingIntoGoal_ = false;
+    steppingIntoGoal_ = crossingStone_ = false;
     walk_.clear();
     spot_.reset();
     forgetHealing();
@@ -360,6 +392,7 @@ void Autopilot::fieldMenu() {
     if (saveWanted_ && game_->player.SaveCount > savesBefore_) {
         saveWanted_ = false;
         savedLeg_ = leg_;
+        levelAtSave_ = Int(game_->player.Level);
         defeatsSinceSave_ = 0;
         ++saves_;
         if (restartDue_) {
@@ -386,7 +419,7 @@ int Autopilot::wantedMenuRow() {
     if (knowsHeal && hero.Hp < share * hero.MaxHp && hero.Mp >= FieldHealCost(*game_)) return kHealRow;
     if (saveNow()) return kSaveRow;
     if (Int(hero.Progress[16]) != wantedMascot()) return kMascotRow;
-    if (swordWanted()) return kTechniqueRow;
+    if (techniqueWanted()) return kTechniqueRow;
     return -1;
 }
 
@@ -441,16 +474,20 @@ void Autopilot::battleMenu() {
     int target = kAttack;
     const bool fixed = monster.Id >= kFirstFixedId;
     if (hero.Hp < 0.5 * hero.MaxHp && !fixed) target = kFlee;
-    // The sword ignores armour and never misses: it is kept for bosses.
+    // The sword ignores armour and never misses: it is kept for bosses. A
+    // caster's fire is his weapon in every fight, while his MP lasts.
     const bool swordReady = Int(hero.Skill) == kSwordTechnique && hero.Mp >= Int(hero.MaxMp / 2);
+    const bool fireReady = Int(hero.Skill) == kFireTechnique && hero.Mp >= FireCost(hero);
     if (fixed && swordReady && monster.Id != kDragonRockId) target = kTechnique;
+    if (fireReady && target != kFlee && monster.Id != kDragonRockId) target = kTechnique;
     if (fixed && plan_.loseAtLeg == leg_ && !chosenDefeatDone_) target = kFlee;
     pickRow(target, vk::Up, vk::Down);
 }
 
 void Autopilot::growthWheel() {
     const int picksLeft = Int(game_->battle.GrowthPicks);
-    const int target = kPickOrder[(6 - picksLeft + 6) % 6];
+    const int* picks = IsCaster(game_->player) ? kCasterPicks : kPickOrder;
+    const int target = picks[(6 - picksLeft + 6) % 6];
     if (Int(game_->field.Cursor) != target) return hands_.holdOnly({vk::Left});
     hands_.releaseAll();
     hands_.tap(vk::X);
@@ -484,6 +521,12 @@ void Autopilot::fieldFrame() {
         hands_.releaseAll();
         finished_ = ++quietFieldFrames_ >= kQuietFramesAtTheEnd;
         return;
+    }
+    // Levels won by training are saved as soon as it is safe, so that a
+    // defeat does not throw them away.
+    if (!saveWanted_ && Int(game_->player.Level) > levelAtSave_) {
+        saveWanted_ = true;
+        savesBefore_ = Int(game_->player.SaveCount);
     }
     if (wantedMenuRow() >= 0) {
         hands_.releaseAll();
@@ -519,6 +562,11 @@ void Autopilot::kickStone(MapCell goal) {
         }
         return;
     }
+    // From the keeper's side of the row the only other way behind the stone
+    // leads through the keeper himself: the hero walks over the stone.
+    if (here.y == goal.y && (direction == 2 ? here.x > stone : here.x < stone)) crossingStone_ = true;
+    if (here == behind) crossingStone_ = false;
+    if (crossingStone_) return walkTowards(behind, false);
     if (here == behind || here == onStone) return hands_.holdOnly({ArrowKey(direction)});
     walkTowards(behind, false, {onStone});
 }
@@ -556,17 +604,19 @@ void Autopilot::walkTowards(MapCell target, bool enterTarget, const std::vector<
 }
 
 // Training: back and forth between two plain cells on the nearest ground
-// the hero can win on without going back to the inn after every battle (or
-// the nearest ground at all, if none is safe); the choice is made again
-// with every level gained.
+// the hero can win on without going back to the inn after every battle (the
+// safest there is, or the nearest ground at all, if none is); the choice is
+// made again with every level gained.
 void Autopilot::train() {
     const MapCell here = foot();
     const Player& hero = game_->player;
     if (spot_ && spotLevel_ != Int(hero.Level)) spot_.reset();
     if (!spot_) {
         spotLevel_ = Int(hero.Level);
-        spot_ = FindTrainingSpot(game_->map, here,
-                                 [&](MapCell c) { return SafeToTrain(hero, c.y, kTrainingShare); });
+        for (double share : kTrainingShares) {
+            spot_ = FindTrainingSpot(game_->map, here, [&](MapCell c) { return SafeToTrain(hero, c.y, share); });
+            if (spot_) break;
+        }
         if (!spot_) spot_ = FindTrainingSpot(game_->map, here);
         if (!spot_) return giveUp("no ground for training near (" + std::to_string(here.x) + ", " +
                                   std::to_string(here.y) + ")");

@@ -94,7 +94,8 @@ private:
     void fieldMenu();
     int wantedMenuRow();
     int wantedLesson() const;
-    bool swordWanted() const;
+    int mainTechnique() const;
+    bool techniqueWanted() const;
     bool onTechniqueScreen() const;
     void trainingHall();
     void pickRow(int row, int up, int down);
@@ -143,12 +144,17 @@ private:
     // that was lost.
     int levelFloor_ = 0;
     size_t floorLeg_ = 0;
+    // Boss fights lost narrowly at this level, tried again without training.
+    int closeCallLevel_ = 0;
+    int closeCalls_ = 0;
     bool saveWanted_ = false;
     size_t savedLeg_ = 0;  // the leg the last save was taken in
+    int levelAtSave_ = 1;  // the hero's level in the last save
     int defeatsSinceSave_ = 0;
     int attemptStartFrame_ = 0;  // the frame the leg, or its new try, began
     int saves_ = 0;
-    // Whether an inn can be reached from innCell_, kept while the hero stands there.
+    // Whether an inn and training ground can be reached from innCell_, kept
+    // while the hero stands there.
     MapCell innCell_{-1, -1};
     bool innReached_ = false;
     bool lostOnPurpose_ = false;
@@ -173,6 +179,7 @@ private:
     int idleWaits_ = 0;
     int otherFrames_ = 0;
     int lastKickFrame_ = 0;
+    bool crossingStone_ = false;  // on the way over the stone to kick it from behind
     bool defeatSeen_ = false;
     bool trace_ = false;
     bool finished_ = false;

@@ -38,6 +38,10 @@ double OpponentBlow(const Player& hero, const Monster& m) {
 
 }  // namespace
 
+bool IsCaster(const Player& hero) { return hero.Job == "魔法使" || hero.Job == "ネクロマンサー"; }
+
+int FireCost(const Player& hero) { return int(Int(hero.SkillFactor * 4 * hero.Progress[2])); }
+
 FightEstimate EstimateFight(const Player& hero, const Monster& m) {
     double base = hero.Attack - m.Defence;
     if (base <= 2) base = Int(hero.Level / 10) + 3;

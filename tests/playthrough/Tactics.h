@@ -8,6 +8,11 @@
 
 namespace zanbora::playthrough {
 
+// The jobs whose MP, not their blows, wins their fights.
+bool IsCaster(const Player& hero);
+// The MP one cast of the fire costs, as the status panel shows it.
+int FireCost(const Player& hero);
+
 // The expected number of turns the hero needs to beat `m` with plain
 // attacks, and the HP he expects to lose meanwhile.
 struct FightEstimate {
