@@ -63,18 +63,21 @@ const std::vector<Leg>& MainRoute() {
         {"the strange hole across the lake", Step::Enter, {76, 254}, 16, {}},
         {"the bean who speaks of the seals", Step::Enter, {81, 273}, 16, {}},
         {"the temple town", Step::Enter, {60, 277}, 16, {}},
-        {"the temple hole to the first seal", Step::Enter, {12, 280}, 17, {}},
+        // The seals' dungeons below (rows 330..379) breed opponents that hit
+        // as hard as the temple shore's and outlast them: a hero below 25
+        // spends his time walking out to the inn, so he trains up here first.
+        {"the temple hole to the first seal", Step::Enter, {12, 280}, 25, {}},
         // The two seals.
-        {"boss マスク・ド・兄貴 before the first seal", Step::Enter, {13, 338}, 18, {{9, 338}}},
-        {"the first seal keeper", Step::Enter, {9, 338}, 18, {}},
-        {"out to the south shore", Step::Enter, {30, 347}, 19, {}},
-        {"the southernmost town", Step::Enter, {40, 315}, 19, {}},
-        {"the stairs down to the second seal", Step::Enter, {73, 305}, 19, {}},
-        {"the second seal keeper", Step::Enter, {90, 358}, 20, {{94, 480}}},
-        {"the hole to the cellar", Step::Enter, {61, 354}, 20, {}},
-        {"medal ナイト in the cellar", Step::Enter, {81, 373}, 21, {}},
-        {"out of the cellar to the south shore", Step::Enter, {41, 375}, 21, {}},
-        {"the south shore's circle back to the temple", Step::Enter, {60, 320}, 22, {}},
+        {"boss マスク・ド・兄貴 before the first seal", Step::Enter, {13, 338}, 25, {{9, 338}}},
+        {"the first seal keeper", Step::Enter, {9, 338}, 25, {}},
+        {"out to the south shore", Step::Enter, {30, 347}, 25, {}},
+        {"the southernmost town", Step::Enter, {40, 315}, 25, {}},
+        {"the stairs down to the second seal", Step::Enter, {73, 305}, 25, {}},
+        {"the second seal keeper", Step::Enter, {90, 358}, 26, {{94, 480}}},
+        {"the hole to the cellar", Step::Enter, {61, 354}, 26, {}},
+        {"medal ナイト in the cellar", Step::Enter, {81, 373}, 26, {}},
+        {"out of the cellar to the south shore", Step::Enter, {41, 375}, 26, {}},
+        {"the south shore's circle back to the temple", Step::Enter, {60, 320}, 26, {}},
         // The circle is the only way into the castle, and the castle's
         // monsters (attack 175, one of them as fast as a bird) fell a hero
         // below 30 in a battle or two: he trains on the temple shore first.
@@ -88,7 +91,9 @@ const std::vector<Leg>& MainRoute() {
         {"medal 岩ドラゴン", Step::Enter, {45, 430}, 32, {}},
         {"boss プリースト", Step::Enter, {58, 438}, 38, {{50, 450}}},
         {"medal プリースト where the priest fell", Step::Enter, {61, 429}, 38, {}},
-        {"the castle's last circle to the throne room", Step::Enter, {50, 455}, 40, {}},
+        // No way leads back out of the throne room: the training for
+        // ザンボラ is done before the circle.
+        {"the castle's last circle to the throne room", Step::Enter, {50, 455}, 42, {}},
         {"ザンボラ", Step::Enter, {94, 478}, 42, {}},
     };
     return route;
