@@ -1,11 +1,10 @@
 #include "Autopilot.h"
 
-#include "Tactics.h"
-
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
+#include "Tactics.h"
 #include "game/battle/FixedOpponents.h"
 #include "game/core/Game.h"
 #include "game/core/TechniqueNames.h"
@@ -66,8 +65,8 @@ constexpr double kCloseCallShare = 0.4;
 constexpr int kCloseCallsPerLevel = 2;
 // Defeats in a row without a new save before the bot gives up.
 constexpr int kDefeatsLimit = 25;
-// The event code of the stone the keeper's task is about.
-constexpr int kStone = 17;
+// The event codes of the stone the keeper's task is about and of a spring.
+constexpr int kStone = 17, kSpringEvent = 22;
 // The share of his HP the hero wants before a save or a boss.
 constexpr double kHealthyShare = 0.9;
 // Frames a goal's trigger gets to take the screen once the hero stands on it.
@@ -298,19 +297,23 @@ bool Autopilot::needsInn() {
     // already turned back once on the way to it.
     const double share = saveWanted_ || (boss && innTripsOnTheWay_ == 0) ? kHealthyShare : 0.5;
     if (hero.Hp >= share * hero.MaxHp && !drained) return false;
-    // A boss is worth a spring; an inn wants its price. (The search is not
-    // done again while the hero stands still.)
+    // A boss is worth a spring, and so is the way to a spring; an inn wants
+    // its price. (The search is not done again while the hero stands still.)
     const MapCell here = foot();
-    if (!(here == healSearchCell_) || boss != healSearchForBoss_) {
+    const bool goalIsSpring =
+        leg_ < route_.size() && game_->map.eventAt(route_[leg_].goal.x, route_[leg_].goal.y) == kSpringEvent;
+    const bool springs = boss || goalIsSpring;
+    if (!(here == healSearchCell_) || springs != healSearchForSprings_) {
         healSearchCell_ = here;
-        healSearchForBoss_ = boss;
-        healFound_ = FindNearestInn(game_->map, here, boss);
+        healSearchForSprings_ = springs;
+        healFound_ = FindNearestInn(game_->map, here, springs);
     }
     inn_ = healFound_;
     if (inn_ && game_->map.terrainAt(inn_->x, inn_->y) == kInnTerrain && hero.Money < InnPrice(*game_)) inn_.reset();
     // Sent back on the way to the goal a second time: the way is too long
     // for him yet, he trains one more level first.
-    if (inn_ && leg_ < route_.size() && hero.Level >= wantedLevel() && !saveWanted_ && ++innTripsOnTheWay_ >= 2)
+    const bool backwards = inn_ && !(goalIsSpring && *inn_ == route_[leg_].goal);
+    if (backwards && leg_ < route_.size() && hero.Level >= wantedLevel() && !saveWanted_ && ++innTripsOnTheWay_ >= 2)
         ++extraLevels_;
     return inn_.has_value();
 }
@@ -322,7 +325,7 @@ void Autopilot::forgetHealing() {
     healSearchCell_ = {-1, -1};
 }
 
-bool Autopilot::innInReach() {
+bool Autopilot::restAndTrainingInReach() {
     const MapCell here = foot();
     if (!(here == innCell_)) {
         innCell_ = here;
@@ -337,7 +340,7 @@ bool Autopilot::innInReach() {
 // until then it plays on with the save owed.
 bool Autopilot::saveNow() {
     const Player& hero = game_->player;
-    return saveWanted_ && hero.Hp >= kHealthyShare * hero.MaxHp && innInReach();
+    return saveWanted_ && hero.Hp >= kHealthyShare * hero.MaxHp && restAndTrainingInReach();
 }
 
 // The game has gone back to the last save: so does the bot. It comes back

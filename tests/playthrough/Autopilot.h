@@ -87,7 +87,7 @@ private:
     bool answerTrainer();
     void watchCredits();
     bool saveNow();
-    bool innInReach();
+    bool restAndTrainingInReach();
     int wantedLevel() const;
     void rollBackToSave();
     void townScreen();
@@ -169,7 +169,7 @@ private:
     std::optional<MapCell> inn_;  // the inn (or spring) the hurt hero walks to
     // The last search for one, and where it was made.
     MapCell healSearchCell_{-1, -1};
-    bool healSearchForBoss_ = false;
+    bool healSearchForSprings_ = false;
     std::optional<MapCell> healFound_;
 
     // Counting.
