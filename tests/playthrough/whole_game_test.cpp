@@ -4,6 +4,7 @@
 // seconds) and its game folder are left under the build folder.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -69,11 +70,14 @@ TEST(Playthrough, WholeGame) {
     const int job = JobFromEnvironment();
     const auto& route = world::MainRoute();
     const size_t legs = LegsFromEnvironment(route.size());
-    // Runs asked for through the environment keep their own folders.
+    // Runs asked for through the environment keep their own folders, so
+    // that runs of other seeds or jobs may play at the same time.
     std::string name = "whole-game";
     if (std::getenv("ZANBORA_JOB")) name += "-job" + std::to_string(job);
     if (std::getenv("ZANBORA_LEGS")) name += "-legs" + std::to_string(legs);
-    PlaythroughRun run(name, SeedFromEnvironment(20261209));
+    const uint32_t seed = SeedFromEnvironment(20261209);
+    if (std::getenv("ZANBORA_SEED")) name += "-seed" + std::to_string(seed);
+    PlaythroughRun run(name, seed);
     ASSERT_EQ(route[kRoboLeg].what, std::string("boss ROBO"));
     const RunSummary summary = run.play({legs, job, kRoboLeg});
     EXPECT_EQ(summary.job, JobByCode(job).name);
