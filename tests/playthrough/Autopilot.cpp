@@ -35,8 +35,6 @@ constexpr int kInnRow = 0, kHallRow = 1;
 constexpr int kHealTechnique = 1, kFireTechnique = 2, kSwordTechnique = 4;
 // A caster's fire levels: one more every few of his levels, up to this.
 constexpr int kFireLevels = 6, kLevelsPerFireLevel = 5;
-// The mascot slots of the skull and of ROBO.
-constexpr size_t kSkullSlot = 0, kRoboSlot = 1;
 // Training ground is safe when each of its opponents costs at most a share
 // of the hero's HP: a small one where he can, a larger one where nothing
 // near is that safe (the castle).

@@ -9,8 +9,7 @@ namespace zanbora::playthrough {
 
 namespace {
 
-// The mascot slots of ROBO and the knight, and the turns mascots act for.
-constexpr size_t kRoboSlot = 1, kKnightSlot = 7;
+// The turns mascots act for.
 constexpr int kMascotTurns = 20;
 
 // The chance that a blow lands, for the striker's speed against the

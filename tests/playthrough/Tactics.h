@@ -3,10 +3,16 @@
 // with plain attacks, which ground is safe to train on, and which mascot
 // helps most against a boss. Worked out from the numbers the status panel
 // and the monster book show, never by drawing the game's random numbers.
+#include <cstddef>
+
 #include "game/core/Monster.h"
 #include "game/core/Player.h"
 
 namespace zanbora::playthrough {
+
+// The mascot slots (MascotOwned, and Progress[16] - 1) of the skull, ROBO and
+// the knight.
+constexpr size_t kSkullSlot = 0, kRoboSlot = 1, kKnightSlot = 7;
 
 // The jobs whose MP, not their blows, wins their fights.
 bool IsCaster(const Player& hero);
