@@ -21,6 +21,16 @@ void PaintShrunkFrame(Surface& ch, int cellX, const Surface& picture, int frame)
 
 }  // namespace
 
+void CopyOpponentStrength(Player& hero, const Monster& m) {
+    const double p = hero.Progress[5];
+    const bool boss = m.Id > 900;
+    hero.Hp = 2 * hero.Level + 3 * p + (boss ? Int(m.Hp / 4) : m.Hp);
+    hero.MaxHp = 2 * hero.Level + 3 * p + (boss ? Int(m.MaxHp / 4) : m.MaxHp);
+    hero.Attack = Int(hero.Level / 2) + p + m.Attack;
+    hero.Defence = Int(hero.Level / 3) + p + m.Defence;
+    hero.Speed = Int(hero.Level / 2) + p + m.Speed;
+}
+
 void RebuildDisguisedHero(Game& game) {
     const ProgressSlot& slot = game.player.Progress[18];
     if (!slot.isText || slot.text.empty()) return;

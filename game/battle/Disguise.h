@@ -4,6 +4,13 @@
 namespace zanbora {
 
 struct Game;
+struct Monster;
+struct Player;
+
+// The disguise's strength: the hero's HP, attack, defence and speed become
+// the opponent's (a quarter of a boss's HP) plus a little for his level and
+// the technique's level. Permanent; the MP and the look are left alone.
+void CopyOpponentStrength(Player& hero, const Monster& m);
 
 // Loads the picture named by Progress[18] into mons_c and paints its three
 // frames, shrunk and facing the opponent, over the hero's frames. Nothing

@@ -117,13 +117,7 @@ void Disguise(Game& game) {
     Player& hero = game.player;
     hero.Progress[18] = m.Picture;
     RebuildDisguisedHero(game);
-    const double p = hero.Progress[5];
-    const bool boss = m.Id > 900;
-    hero.Hp = 2 * hero.Level + 3 * p + (boss ? Int(m.Hp / 4) : m.Hp);
-    hero.MaxHp = 2 * hero.Level + 3 * p + (boss ? Int(m.MaxHp / 4) : m.MaxHp);
-    hero.Attack = Int(hero.Level / 2) + p + m.Attack;
-    hero.Defence = Int(hero.Level / 3) + p + m.Defence;
-    hero.Speed = Int(hero.Level / 2) + p + m.Speed;
+    CopyOpponentStrength(hero, m);
 }
 
 void Ritual(Game& game) {

@@ -30,9 +30,9 @@ constexpr int kAttack = 0, kTechnique = 1, kFlee = 3;
 constexpr int kTechniqueRow = 0, kMascotRow = 1, kHealRow = 2, kSaveRow = 5;
 // The town screen's rows of the inn and the training hall.
 constexpr int kInnRow = 0, kHallRow = 1;
-// The numbers of the healing and sword techniques (their rows in a training
-// hall are one less, in the technique list the same).
-constexpr int kHealTechnique = 1, kFireTechnique = 2, kSwordTechnique = 4;
+// The numbers of the healing, fire, sword and job techniques (their rows in
+// a training hall are one less, in the technique list the same).
+constexpr int kHealTechnique = 1, kFireTechnique = 2, kSwordTechnique = 4, kJobTechnique = 5;
 // A caster's fire levels: one more every few of his levels, up to this.
 constexpr int kFireLevels = 6, kLevelsPerFireLevel = 5;
 // Training ground is safe when each of its opponents costs at most a share
@@ -231,7 +231,9 @@ int Autopilot::wantedLesson() const {
     const auto affordable = [&](int technique) {
         return hero.Money >= TrainingPrice(*game_, technique) + innReserve;
     };
-    if (IsCaster(hero)) {
+    if (IsDisguiser(hero)) {
+        if (hero.Progress[kJobTechnique] < 1 && affordable(kJobTechnique)) return kJobTechnique;
+    } else if (IsCaster(hero)) {
         const int fireLevels = std::min(kFireLevels, 1 + int(Int(hero.Level)) / kLevelsPerFireLevel);
         if (hero.Progress[kFireTechnique] < fireLevels && affordable(kFireTechnique)) return kFireTechnique;
     } else if (hero.Progress[kSwordTechnique] < 1 && affordable(kSwordTechnique)) {
@@ -252,8 +254,13 @@ void Autopilot::trainingHall() {
     pickRow(lesson - 1, vk::Up, vk::Down);
 }
 
-// A caster fights with fire, everyone else keeps the sword for bosses.
-int Autopilot::mainTechnique() const { return IsCaster(game_->player) ? kFireTechnique : kSwordTechnique; }
+// A caster fights with fire, the one who is not a bean with his disguise,
+// everyone else keeps the sword for bosses.
+int Autopilot::mainTechnique() const {
+    const Player& hero = game_->player;
+    if (IsCaster(hero)) return kFireTechnique;
+    return IsDisguiser(hero) ? kJobTechnique : kSwordTechnique;
+}
 
 // That technique, once learned, is the battle technique of every job that
 // can change it (the fighting race keeps its own).
@@ -481,6 +488,11 @@ void Autopilot::battleMenu() {
     const bool fireReady = Int(hero.Skill) == kFireTechnique && hero.Mp >= FireCost(hero);
     if (fixed && swordReady && monster.Id != kDragonRockId) target = kTechnique;
     if (fireReady && target != kFlee && monster.Id != kDragonRockId) target = kTechnique;
+    // The disguise copies an untouched opponent who would make a stronger
+    // hero (which also heals him, so it beats fleeing).
+    const bool disguiseReady = Int(hero.Skill) == kJobTechnique && IsDisguiser(hero) &&
+                               hero.Mp >= DisguiseCost(hero) && monster.Hp >= monster.MaxHp;
+    if (disguiseReady && DisguiseBetter(hero, monster, foot().y)) target = kTechnique;
     if (fixed && plan_.loseAtLeg == leg_ && !chosenDefeatDone_) target = kFlee;
     pickRow(target, vk::Up, vk::Down);
 }

@@ -1,7 +1,11 @@
 #include "Tactics.h"
 
 #include <algorithm>
+#include <vector>
 
+#include "game/battle/Disguise.h"
+#include "game/battle/FixedOpponents.h"
+#include "game/battle/LevelUp.h"
 #include "game/battle/MonsterTable.h"
 #include "game/core/Game.h"
 
@@ -35,9 +39,20 @@ double OpponentBlow(const Player& hero, const Monster& m) {
     }
 }
 
+// The largest share of his HP the hero loses to any of `opponents`.
+double WorstShare(const Player& hero, const std::vector<Monster>& opponents) {
+    double worst = 0;
+    for (const Monster& m : opponents) worst = std::max(worst, EstimateFight(hero, m).hpLost / hero.MaxHp);
+    return worst;
+}
+
 }  // namespace
 
 bool IsCaster(const Player& hero) { return hero.Job == "魔法使" || hero.Job == "ネクロマンサー"; }
+
+bool IsDisguiser(const Player& hero) { return hero.Job == "マメじゃないヤツ"; }
+
+int DisguiseCost(const Player& hero) { return int(5 * hero.Progress[5] + 2); }
 
 int FireCost(const Player& hero) { return int(Int(hero.SkillFactor * 4 * hero.Progress[2])); }
 
@@ -57,6 +72,18 @@ bool SafeToTrain(const Player& hero, int row, double share) {
     if (!kinds) return false;
     return std::all_of(kinds->begin(), kinds->end(),
                        [&](const Monster& m) { return EstimateFight(hero, m).hpLost <= share * hero.MaxHp; });
+}
+
+bool DisguiseBetter(const Player& hero, const Monster& opponent, int row) {
+    // The rock and the bonus opponent cannot be copied.
+    if (opponent.Id == kDragonRockId || opponent.Id == kBonusOpponentId) return false;
+    std::vector<Monster> yardstick{opponent};
+    if (opponent.Id < kDragonRockId) {
+        if (const auto kinds = ZoneOpponents(row / 10)) yardstick.assign(kinds->begin(), kinds->end());
+    }
+    Player copy = hero;
+    CopyOpponentStrength(copy, opponent);
+    return WorstShare(copy, yardstick) < 0.9 * WorstShare(hero, yardstick);
 }
 
 int StrongestBossMascot(const Player& hero, const Monster& boss) {

@@ -16,6 +16,10 @@ constexpr size_t kSkullSlot = 0, kRoboSlot = 1, kKnightSlot = 7;
 
 // The jobs whose MP, not their blows, wins their fights.
 bool IsCaster(const Player& hero);
+// The job that copies its opponents' strength.
+bool IsDisguiser(const Player& hero);
+// The MP one disguise costs.
+int DisguiseCost(const Player& hero);
 // The MP one cast of the fire costs, as the status panel shows it.
 int FireCost(const Player& hero);
 
@@ -30,6 +34,13 @@ FightEstimate EstimateFight(const Player& hero, const Monster& m);
 // Ground whose random opponents (the zone of rows y / 10) each cost the hero
 // at most `share` of his HP; false for zones without opponents.
 bool SafeToTrain(const Player& hero, int row, double share);
+
+// Whether the disguise would leave the hero stronger: copying `opponent`
+// must cut the worst share of his HP a fight costs by a tenth or more, for
+// the opponents he meets where he stands (row `row`), or for a fixed
+// opponent, that opponent alone. Never for the opponents the disguise cannot
+// copy.
+bool DisguiseBetter(const Player& hero, const Monster& opponent, int row);
 
 // The mascot slot (0..9) that takes most of the boss's HP over the fight,
 // among ROBO's laser and the knight's blows, for the mascots owned; -1 if

@@ -4,6 +4,7 @@
 
 #include "Tactics.h"
 #include "game/battle/FixedOpponents.h"
+#include "game/battle/MonsterTable.h"
 
 namespace zanbora::playthrough {
 namespace {
@@ -73,6 +74,31 @@ TEST(PlaythroughTactics, SafeTrainingGround) {
     }
     EXPECT_GT(safeZones, 0);
     EXPECT_GT(loosely, safeZones);
+}
+
+TEST(PlaythroughTactics, WhenTheDisguisePays) {
+    // A fresh hero of the job that copies (disguise level 1) beside the
+    // first town: the egg machine's strength is far above his own.
+    Player fresh = Hero(5, 12, 6, 9, 40);
+    fresh.Progress[5] = 1;
+    const auto eggZone = ZoneOpponents(5);
+    ASSERT_TRUE(eggZone);
+    EXPECT_TRUE(DisguiseBetter(fresh, (*eggZone)[0], 50));
+    // Someone much stronger than the zone loses by copying it.
+    Player seasoned = Hero(30, 200, 120, 100, 700);
+    seasoned.Progress[5] = 1;
+    EXPECT_FALSE(DisguiseBetter(seasoned, (*eggZone)[0], 50));
+    // The dragon rock's half a billion HP cannot be copied.
+    EXPECT_FALSE(DisguiseBetter(fresh, Boss(16, 100), 100));
+    // A boss lends only a quarter of his HP: the priest's strength lifts a
+    // feeble hero, but a strong one would give up three quarters of his HP.
+    const Monster priest = Boss(23, 300);
+    Player feeble = Hero(40, 60, 40, 50, 300);
+    feeble.Progress[5] = 1;
+    EXPECT_TRUE(DisguiseBetter(feeble, priest, 300));
+    Player tough = Hero(40, 300, 160, 200, 2000);
+    tough.Progress[5] = 1;
+    EXPECT_FALSE(DisguiseBetter(tough, priest, 300));
 }
 
 TEST(PlaythroughTactics, TheMascotForABoss) {
