@@ -8,6 +8,7 @@
 #include "game/battle/LevelUp.h"
 #include "game/battle/Techniques.h"
 #include "game/core/Game.h"
+#include "game/core/TechniqueNames.h"
 
 namespace zanbora {
 
@@ -34,7 +35,7 @@ void Strike(Game& game, const char* scene, double damage) {
 
 void Heal(Game& game) {
     Player& hero = game.player;
-    if (!Pay(game, Int(hero.SkillFactor * 3 * hero.Progress[1]))) return;
+    if (!Pay(game, TechniqueMpNeeded(hero, 1))) return;
     const double heal = hero.Progress[1] * (20 + Int(game.Rnd() * (5 + hero.MaxMp / 10)));
     hero.Hp += heal;
     game.battle.BattleAmount = heal;
@@ -45,14 +46,14 @@ void Heal(Game& game) {
 void Fire(Game& game) {
     const Player& hero = game.player;
     const double level = hero.Progress[2];
-    if (!Pay(game, Int(hero.SkillFactor * 4 * level))) return;
+    if (!Pay(game, TechniqueMpNeeded(hero, 2))) return;
     Strike(game, "FIRE",
            20 + Int(level * hero.MaxMp / 20) +
                Int(game.Rnd() * (level + 1) * hero.MaxMp / 15 * game.monster.Resist[1]));
 }
 
 void Storm(Game& game) {
-    if (!Pay(game, Int(game.player.SkillFactor * 5 * game.player.Progress[3]))) return;
+    if (!Pay(game, TechniqueMpNeeded(game.player, 3))) return;
     game.battle.BattleMsg = "BURI";
     PlayBattleScene(game);
     Show(game, "ATACK");
@@ -137,7 +138,7 @@ void Bone2(Game& game) {
 // The job's own technique; its cost is paid before anything else.
 void JobTechnique(Game& game) {
     const Player& hero = game.player;
-    if (!Pay(game, 5 * hero.Progress[5] + 2)) return;
+    if (!Pay(game, TechniqueMpNeeded(hero, 5))) return;
     const std::string& job = hero.Job;
     if (job == "勇者マメ") {
         CallCompanions(game);

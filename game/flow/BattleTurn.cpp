@@ -7,6 +7,7 @@
 #include "game/core/Game.h"
 #include "game/core/Music.h"
 #include "game/core/StartPlaying.h"
+#include "game/core/TechniqueNames.h"
 #include "game/flow/MainLoop.h"
 #include "game/party/TechniqueScreen.h"
 #include "game/view/StatusPanel.h"
@@ -89,7 +90,7 @@ void AfterTurn(Game& game) {
 
 bool TownsfolkEscape(Game& game) {
     Player& hero = game.player;
-    double cost = 5 * hero.Progress[5] + 2;
+    const double cost = TechniqueMpNeeded(hero, 5);
     if (hero.Job != "町民" || hero.Skill != 5 || hero.Mp < cost || game.monster.Id >= 900) return false;
     hero.Mp -= cost;
     game.battle.BattleMsg = "OUT";

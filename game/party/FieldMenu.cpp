@@ -6,6 +6,7 @@
 #include "game/core/Game.h"
 #include "game/core/Music.h"
 #include "game/core/Shutdown.h"
+#include "game/core/TechniqueNames.h"
 #include "game/party/HeroFigure.h"
 #include "game/party/KnowledgeScreen.h"
 #include "game/party/MascotScreen.h"
@@ -157,7 +158,7 @@ bool RunCommand(Game& game) {
 
 }  // namespace
 
-int FieldHealCost(const Game& game) { return Int(game.player.SkillFactor * 3 * game.player.Progress[1]); }
+int FieldHealCost(const Game& game) { return Int(TechniqueMpNeeded(game.player, 1)); }
 
 void MenuN(Game& game) {
     KeyFlags& keys = game.keys;

@@ -118,9 +118,11 @@ void Autopilot::onFrame() {
     idleWaits_ = 0;
     countStates();
     if (trace_ && screen_.frameCount() % 500 == 0) {
-        std::printf("  frame %d: %s at (%d, %d), level %lld, HP %lld/%lld, texts:", screen_.frameCount(),
-                    game_->GameState.c_str(), foot().x, foot().y, (long long)Int(game_->player.Level),
-                    (long long)Int(game_->player.Hp), (long long)Int(game_->player.MaxHp));
+        const Player& hero = game_->player;
+        std::printf("  frame %d: %s at (%d, %d), level %lld, HP %lld/%lld, MP %lld/%lld, technique %lld, texts:",
+                    screen_.frameCount(), game_->GameState.c_str(), foot().x, foot().y, (long long)Int(hero.Level),
+                    (long long)Int(hero.Hp), (long long)Int(hero.MaxHp), (long long)Int(hero.Mp),
+                    (long long)Int(hero.MaxMp), (long long)Int(hero.Skill));
         for (const std::string& line : screen_.shownTexts()) std::printf(" [%s]", line.c_str());
         std::printf("\n");
         std::fflush(stdout);
@@ -294,7 +296,7 @@ void Autopilot::pickRow(int row, int up, int down) {
 bool Autopilot::needsInn() {
     const Player& hero = game_->player;
     // A caster out of MP for his fire needs the inn as much as a hurt hero.
-    const bool drained = Int(hero.Skill) == kFireTechnique && hero.Mp < FireCost(hero);
+    const bool drained = Int(hero.Skill) == kFireTechnique && hero.Mp < TechniqueMpNeeded(hero, kFireTechnique);
     if (hero.Hp >= hero.MaxHp && !drained) forgetHealing();
     if (inn_) return true;
     const bool boss = bossAhead();
@@ -484,14 +486,16 @@ void Autopilot::battleMenu() {
     if (hero.Hp < 0.5 * hero.MaxHp && !fixed) target = kFlee;
     // The sword ignores armour and never misses: it is kept for bosses. A
     // caster's fire is his weapon in every fight, while his MP lasts.
-    const bool swordReady = Int(hero.Skill) == kSwordTechnique && hero.Mp >= Int(hero.MaxMp / 2);
-    const bool fireReady = Int(hero.Skill) == kFireTechnique && hero.Mp >= FireCost(hero);
+    const int skill = Int(hero.Skill);
+    const bool affordable = hero.Mp >= TechniqueMpNeeded(hero, skill);
+    const bool swordReady = skill == kSwordTechnique && affordable;
+    const bool fireReady = skill == kFireTechnique && affordable;
     if (fixed && swordReady && monster.Id != kDragonRockId) target = kTechnique;
     if (fireReady && target != kFlee && monster.Id != kDragonRockId) target = kTechnique;
     // The disguise copies an untouched opponent who would make a stronger
     // hero (which also heals him, so it beats fleeing).
-    const bool disguiseReady = Int(hero.Skill) == kJobTechnique && IsDisguiser(hero) &&
-                               hero.Mp >= DisguiseCost(hero) && monster.Hp >= monster.MaxHp;
+    const bool disguiseReady =
+        skill == kJobTechnique && IsDisguiser(hero) && affordable && monster.Hp >= monster.MaxHp;
     if (disguiseReady && DisguiseBetter(hero, monster, foot().y)) target = kTechnique;
     if (fixed && plan_.loseAtLeg == leg_ && !chosenDefeatDone_) target = kFlee;
     pickRow(target, vk::Up, vk::Down);

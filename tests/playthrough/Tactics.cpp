@@ -52,10 +52,6 @@ bool IsCaster(const Player& hero) { return hero.Job == "魔法使" || hero.Job =
 
 bool IsDisguiser(const Player& hero) { return hero.Job == "マメじゃないヤツ"; }
 
-int DisguiseCost(const Player& hero) { return int(5 * hero.Progress[5] + 2); }
-
-int FireCost(const Player& hero) { return int(Int(hero.SkillFactor * 4 * hero.Progress[2])); }
-
 FightEstimate EstimateFight(const Player& hero, const Monster& m) {
     double base = hero.Attack - m.Defence;
     if (base <= 2) base = Int(hero.Level / 10) + 3;

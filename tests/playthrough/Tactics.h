@@ -18,10 +18,6 @@ constexpr size_t kSkullSlot = 0, kRoboSlot = 1, kKnightSlot = 7;
 bool IsCaster(const Player& hero);
 // The job that copies its opponents' strength.
 bool IsDisguiser(const Player& hero);
-// The MP one disguise costs.
-int DisguiseCost(const Player& hero);
-// The MP one cast of the fire costs, as the status panel shows it.
-int FireCost(const Player& hero);
 
 // The expected number of turns the hero needs to beat `m` with plain
 // attacks, and the HP he expects to lose meanwhile.
