@@ -391,10 +391,14 @@ int Autopilot::wantedLevel() const {
     return leg_ <= floorLeg_ ? std::max(level, levelFloor_) : level;
 }
 
-bool Autopilot::bossAhead() const {
-    if (leg_ >= route_.size()) return false;
+bool Autopilot::bossAhead() const { return bossOfLeg().has_value(); }
+
+std::optional<Monster> Autopilot::bossOfLeg() const {
+    if (leg_ >= route_.size()) return std::nullopt;
     const MapCell goal = route_[leg_].goal;
-    return IsFixedOpponentEvent(game_->map.eventAt(goal.x, goal.y), goal.y);
+    Monster boss;
+    if (!FillFixedOpponent(boss, game_->map.eventAt(goal.x, goal.y), goal.y)) return std::nullopt;
+    return boss;
 }
 
 // The field menu: "セーブ" when a save is due, else the act key closes it.
@@ -453,12 +457,9 @@ void Autopilot::playOn(Game& game) {
 int Autopilot::wantedMascot() const {
     const Player& hero = game_->player;
     const auto& owned = hero.MascotOwned;
-    if (bossAhead()) {
-        const MapCell goal = route_[leg_].goal;
-        Monster boss;
-        FillFixedOpponent(boss, game_->map.eventAt(goal.x, goal.y), goal.y);
-        if (boss.Id == kDragonRockId) return owned[kRoboSlot] != 0 ? kRoboSlot + 1 : 0;
-        if (const int slot = StrongestBossMascot(hero, boss); slot >= 0) return slot + 1;
+    if (const auto boss = bossOfLeg()) {
+        if (boss->Id == kDragonRockId) return owned[kRoboSlot] != 0 ? kRoboSlot + 1 : 0;
+        if (const int slot = StrongestBossMascot(hero, *boss); slot >= 0) return slot + 1;
     }
     if (owned[kSkullSlot] != 0) return kSkullSlot + 1;
     if (owned[kRoboSlot] != 0) return kRoboSlot + 1;

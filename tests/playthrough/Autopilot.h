@@ -14,6 +14,7 @@
 #include "ScreenReader.h"
 #include "WorldStory.h"
 #include "game/core/Game.h"
+#include "game/core/Monster.h"
 
 namespace zanbora::playthrough {
 
@@ -105,6 +106,8 @@ private:
     bool needsInn();
     void forgetHealing();
     bool bossAhead() const;
+    // The boss at the end of this leg, if one stands there.
+    std::optional<Monster> bossOfLeg() const;
     void battleMenu();
     void growthWheel();
     void doorPrompt();
