@@ -18,6 +18,12 @@ protected:
         game().player.Job = "勇者マメ";
         ApplyJobTables(game());
     }
+    // The keys after twenty idle frames, while the town screen comes up.
+    void scriptAfterPause(const char* keys) {
+        std::string text(20, '.');
+        text += keys;
+        script(text, 100);
+    }
     void stayAtInn() {
         script(std::string(60, '.'), 100);
         game().field.Cursor = 0;
@@ -101,7 +107,7 @@ TEST_F(TownTest, AStayInTownStoresTheReturnPointAndGoesBackToTheFieldMusic) {
     hero.HeroX = 70;
     hero.HeroY = 16.1;
     game().music.BgmFile = "data3.mid";
-    script(std::string(20, '.') + "Z", 100);
+    scriptAfterPause("Z");
     Yado(game());
     EXPECT_EQ(hero.Progress[19], 70);
     EXPECT_NEAR(hero.Progress[20], 17.1, 1e-9);
@@ -115,10 +121,10 @@ TEST_F(TownTest, TheFightingRaceFindsNoTrainingHall) {
     hero.Job = "戦闘民族";
     hero.Progress[7] = 1;
     const int cancels = played("men04");
-    script(std::string(20, '.') + "D..X..." + "Z", 100);
+    scriptAfterPause("D..X...Z");
     Yado(game());
     EXPECT_EQ(played("men04"), cancels);  // the hall (which says goodbye with men04) never opened
-    script(std::string(20, '.') + "Z", 100);
+    scriptAfterPause("Z");
     Yado(game());
     EXPECT_EQ(litInRow(100), 0);
 }
@@ -127,7 +133,7 @@ TEST_F(TownTest, ARefusedPurchaseDoesNotReopenTheHallAfterLeaving) {
     Player& hero = game().player;
     hero.Money = 50;
     // Into the hall, hold X on a row too dear, cancel while still holding it.
-    script(std::string(20, '.') + "D..X....H..Z....Z", 100);
+    scriptAfterPause("D..X....H..Z....Z");
     Yado(game());
     EXPECT_EQ(played("men04"), 1);  // the hall closed once and was not entered again
     EXPECT_EQ(hero.Money, 50);

@@ -73,7 +73,8 @@ TEST(NameFile, ANameLongerThanTheNameBoxTakesIsCutToIt) {
     for (int i = 0; i < 16; ++i) expected += "マメ";
     EXPECT_EQ(read.name, expected);
     EXPECT_EQ(read.drawSkip, 3);
-    ASSERT_TRUE(ParseNameFile(std::string(32, 'a') + "\r\n", read));
+    const std::string longest(32, 'a');
+    ASSERT_TRUE(ParseNameFile(longest + "\r\n", read));
     EXPECT_EQ(read.name, std::string(32, 'a')) << "a name of just the length stays whole";
 }
 

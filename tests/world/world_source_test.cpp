@@ -38,7 +38,7 @@ protected:
     }
     static std::string grid(char fill, int rows = kRows, int columns = kColumns) {
         std::string text;
-        for (int y = 0; y < rows; ++y) text += std::string(size_t(columns), fill) + "\r\n";
+        for (int y = 0; y < rows; ++y) text.append(size_t(columns), fill).append("\r\n");
         return text;
     }
     static std::string events(int count) {
