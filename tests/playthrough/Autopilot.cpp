@@ -67,9 +67,6 @@ constexpr int kDefeatsLimit = 25;
 constexpr int kStone = 17, kSpringEvent = 22;
 // The share of his HP the hero wants before a save or a boss.
 constexpr double kHealthyShare = 0.9;
-// Below half his HP the hero turns back to an inn, unless the goal is nearer
-// and he has at least this share left.
-constexpr double kPushOnShare = 0.25;
 // Frames a goal's trigger gets to take the screen once the hero stands on it.
 constexpr int kTriggerFrames = 10;
 // Field frames without anything else after the last leg before the bot stops.
@@ -307,29 +304,23 @@ bool Autopilot::needsInn() {
     // already turned back once on the way to it.
     const double share = saveWanted_ || (boss && innTripsOnTheWay_ == 0) ? kHealthyShare : 0.5;
     if (hero.Hp >= share * hero.MaxHp && !drained) return false;
-    // A boss is worth a spring, and so is the way to a spring, unless a
-    // lesson he can pay for waits in a town's training hall; an inn wants
-    // its price. (The search is not done again while the hero stands still.)
+    // A boss is worth a spring, and so is the way to a spring, unless the
+    // technique he fights with, not learned yet, waits in a town's training
+    // hall and he can pay for it; an inn wants its price. (The search is not
+    // done again while the hero stands still.)
     const MapCell here = foot();
     const bool goalIsSpring =
         leg_ < route_.size() && game_->map.eventAt(route_[leg_].goal.x, route_[leg_].goal.y) == kSpringEvent;
     const bool springs = boss || goalIsSpring;
-    const bool lessonDue = springs && wantedLesson() > 0;
+    const int main = mainTechnique();
+    const bool lessonDue = springs && hero.Progress[size_t(main)] < 1 && wantedLesson() == main;
     if (!(here == healSearchCell_) || springs != healSearchForSprings_ || lessonDue != healSearchForLesson_) {
         healSearchCell_ = here;
         healSearchForSprings_ = springs;
         healSearchForLesson_ = lessonDue;
         healFound_ = lessonDue ? FindNearestInn(game_->map, here, false) : std::nullopt;
         if (!healFound_) healFound_ = FindNearestInn(game_->map, here, springs);
-        // On his way, with a quarter of his HP or more, a goal nearer than
-        // the inn is worth pushing on to (not a boss: he wants his HP for that).
-        const auto toGoal = leg_ < route_.size() ? FindPath(game_->map, here, route_[leg_].goal) : std::nullopt;
-        const auto toInn = healFound_ ? FindPath(game_->map, here, *healFound_) : std::nullopt;
-        goalNearerThanInn_ = toGoal && toInn && toGoal->size() < toInn->size();
     }
-    const bool onHisWay = leg_ < route_.size() && hero.Level >= wantedLevel();
-    if (onHisWay && !boss && !saveWanted_ && goalNearerThanInn_ && hero.Hp >= kPushOnShare * hero.MaxHp && !drained)
-        return false;
     inn_ = healFound_;
     if (inn_ && game_->map.terrainAt(inn_->x, inn_->y) == kInnTerrain && hero.Money < InnPrice(*game_)) inn_.reset();
     // Sent back on the way to the goal a second time: the way is too long

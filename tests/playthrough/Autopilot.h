@@ -174,7 +174,6 @@ private:
     MapCell healSearchCell_{-1, -1};
     bool healSearchForSprings_ = false;
     bool healSearchForLesson_ = false;
-    bool goalNearerThanInn_ = false;
     std::optional<MapCell> healFound_;
 
     // Counting.
