@@ -304,22 +304,16 @@ bool Autopilot::needsInn() {
     // already turned back once on the way to it.
     const double share = saveWanted_ || (boss && innTripsOnTheWay_ == 0) ? kHealthyShare : 0.5;
     if (hero.Hp >= share * hero.MaxHp && !drained) return false;
-    // A boss is worth a spring, and so is the way to a spring, unless the
-    // technique he fights with, not learned yet, waits in a town's training
-    // hall and he can pay for it; an inn wants its price. (The search is not
-    // done again while the hero stands still.)
+    // A boss is worth a spring, and so is the way to a spring; an inn wants
+    // its price. (The search is not done again while the hero stands still.)
     const MapCell here = foot();
     const bool goalIsSpring =
         leg_ < route_.size() && game_->map.eventAt(route_[leg_].goal.x, route_[leg_].goal.y) == kSpringEvent;
     const bool springs = boss || goalIsSpring;
-    const int main = mainTechnique();
-    const bool lessonDue = springs && hero.Progress[size_t(main)] < 1 && wantedLesson() == main;
-    if (!(here == healSearchCell_) || springs != healSearchForSprings_ || lessonDue != healSearchForLesson_) {
+    if (!(here == healSearchCell_) || springs != healSearchForSprings_) {
         healSearchCell_ = here;
         healSearchForSprings_ = springs;
-        healSearchForLesson_ = lessonDue;
-        healFound_ = lessonDue ? FindNearestInn(game_->map, here, false) : std::nullopt;
-        if (!healFound_) healFound_ = FindNearestInn(game_->map, here, springs);
+        healFound_ = FindNearestInn(game_->map, here, springs);
     }
     inn_ = healFound_;
     if (inn_ && game_->map.terrainAt(inn_->x, inn_->y) == kInnTerrain && hero.Money < InnPrice(*game_)) inn_.reset();

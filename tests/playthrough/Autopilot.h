@@ -173,7 +173,6 @@ private:
     // The last search for one, and where it was made.
     MapCell healSearchCell_{-1, -1};
     bool healSearchForSprings_ = false;
-    bool healSearchForLesson_ = false;
     std::optional<MapCell> healFound_;
 
     // Counting.
