@@ -1,5 +1,7 @@
 #include "game/battle/Disguise.h"
 
+#include "game/battle/FixedOpponents.h"
+#include "game/battle/LevelUp.h"
 #include "game/core/Game.h"
 #include "game/core/Sheets.h"
 
@@ -20,6 +22,8 @@ void PaintShrunkFrame(Surface& ch, int cellX, const Surface& picture, int frame)
 }
 
 }  // namespace
+
+bool CanBeCopied(const Monster& m) { return m.Id != kDragonRockId && m.Id != kBonusOpponentId; }
 
 void CopyOpponentStrength(Player& hero, const Monster& m) {
     const double p = hero.Progress[5];

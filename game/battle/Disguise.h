@@ -7,6 +7,9 @@ struct Game;
 struct Monster;
 struct Player;
 
+// The dragon rock and the bonus opponent cannot be copied.
+bool CanBeCopied(const Monster& m);
+
 // The disguise's strength: the hero's HP, attack, defence and speed become
 // the opponent's (a quarter of a boss's HP) plus a little for his level and
 // the technique's level. Permanent; the MP and the look are left alone.

@@ -4,8 +4,6 @@
 
 #include "game/battle/Battle.h"
 #include "game/battle/Disguise.h"
-#include "game/battle/FixedOpponents.h"
-#include "game/battle/LevelUp.h"
 #include "game/battle/Techniques.h"
 #include "game/core/Game.h"
 #include "game/core/TechniqueNames.h"
@@ -114,7 +112,7 @@ void Flash(Game& game) {
 
 void Disguise(Game& game) {
     const Monster& m = game.monster;
-    if (m.Id == kDragonRockId || m.Id == kBonusOpponentId) return;
+    if (!CanBeCopied(m)) return;
     Player& hero = game.player;
     hero.Progress[18] = m.Picture;
     RebuildDisguisedHero(game);

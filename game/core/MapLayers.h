@@ -12,6 +12,9 @@ constexpr int kTerrainRows = 506;
 constexpr size_t kMapFileSize = size_t(kTerrainColumns) * kTerrainRows;  // 70,840 bytes
 constexpr int kEventColumns = 101;
 constexpr int kEventRows = 600;  // the save's map block reaches row 590
+// The event code of a healing spring: one drink heals the hero, and the
+// spring dries up (its code is cleared).
+constexpr int kSpringCode = 22;
 
 struct MapLayers {
     std::vector<uint8_t> terrain = std::vector<uint8_t>(kMapFileSize, 0);

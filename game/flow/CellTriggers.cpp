@@ -203,7 +203,7 @@ bool RunCellTrigger(Game& game) {
         case 21:
             if (row == kGraduationRow) GraduationScene(game);
             return false;
-        case 22: DrinkFromSpring(game); return false;
+        case kSpringCode: DrinkFromSpring(game); return false;
         case 24: EndingScene(game); return false;
         case 25: PowerReading(game); return false;
         default: break;

@@ -21,7 +21,6 @@ namespace zanbora {
 namespace {
 
 constexpr int kCircleCode = 18;
-constexpr int kSpringCode = 22;
 constexpr int kTollRow = 31;
 constexpr double kToll = 200;
 

@@ -130,7 +130,6 @@ std::optional<TrainingSpot> FindTrainingSpot(const MapLayers& map, MapCell from,
 namespace {
 
 std::optional<MapCell> SearchRest(const MapLayers& map, MapCell from, bool orSpring, bool throughPeople) {
-    constexpr int kSpring = 22;
     std::vector<char> seen(kMapFileSize, 0);
     std::deque<MapCell> queue{from};
     seen[Index(from)] = 1;
@@ -142,7 +141,7 @@ std::optional<MapCell> SearchRest(const MapLayers& map, MapCell from, bool orSpr
             if (to.x < 0 || to.y < 0 || to.x >= kTerrainColumns || to.y >= kTerrainRows) continue;
             if (map.terrainAt(to.x, to.y) == kInnTerrain) return to;
             if (!world::Walkable(map, to)) continue;
-            if (orSpring && map.eventAt(to.x, to.y) == kSpring) return to;
+            if (orSpring && map.eventAt(to.x, to.y) == kSpringCode) return to;
             // Passages and circles on the way carry the hero on.
             const std::optional<MapCell> next = PassOnto(map, to, throughPeople);
             if (!next || seen[Index(*next)]) continue;

@@ -5,7 +5,6 @@
 
 #include "game/battle/Disguise.h"
 #include "game/battle/FixedOpponents.h"
-#include "game/battle/LevelUp.h"
 #include "game/battle/MonsterTable.h"
 #include "game/core/Game.h"
 
@@ -71,8 +70,7 @@ bool SafeToTrain(const Player& hero, int row, double share) {
 }
 
 bool DisguiseBetter(const Player& hero, const Monster& opponent, int row) {
-    // The rock and the bonus opponent cannot be copied.
-    if (opponent.Id == kDragonRockId || opponent.Id == kBonusOpponentId) return false;
+    if (!CanBeCopied(opponent)) return false;
     std::vector<Monster> yardstick{opponent};
     if (opponent.Id < kDragonRockId) {
         if (const auto kinds = ZoneOpponents(row / 10)) yardstick.assign(kinds->begin(), kinds->end());
