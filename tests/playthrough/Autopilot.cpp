@@ -16,6 +16,7 @@
 #include "game/party/Town.h"
 #include "game/party/TrainingHall.h"
 #include "game/story/Credits.h"
+#include "game/story/StoneKick.h"
 #include "platform/KeyCodes.h"
 
 namespace zanbora::playthrough {
@@ -63,8 +64,6 @@ constexpr double kCloseCallShare = 0.4;
 constexpr int kCloseCallsPerLevel = 2;
 // Defeats in a row without a new save before the bot gives up.
 constexpr int kDefeatsLimit = 25;
-// The event codes of the stone the keeper's task is about and of a spring.
-constexpr int kStone = 17, kSpringEvent = 22;
 // The share of his HP the hero wants before a save or a boss.
 constexpr double kHealthyShare = 0.9;
 // Frames a goal's trigger gets to take the screen once the hero stands on it.
@@ -246,6 +245,30 @@ int Autopilot::wantedLesson() const {
     return 0;
 }
 
+// A mage without his fire, or the disguiser without his disguise, has no
+// weapon worth the name: as soon as he can pay for it, he walks to the
+// nearest town for the lesson rather than waiting until a night at an inn
+// happens to take him there (before a boss he heals at springs, and may
+// never see a town). The necromancer's bones fight beside him: his fire can
+// wait for a town on the way.
+bool Autopilot::lessonTripWanted() const {
+    const Player& hero = game_->player;
+    if (hero.Job != "魔法使" && !IsDisguiser(hero)) return false;
+    const int main = mainTechnique();
+    return hero.Progress[size_t(main)] < 1 && wantedLesson() == main;
+}
+
+// The nearest town (not a spring: only towns have halls), looked for again
+// only when the hero has moved.
+std::optional<MapCell> Autopilot::townForLesson() {
+    const MapCell here = foot();
+    if (!(here == lessonSearchCell_)) {
+        lessonSearchCell_ = here;
+        lessonTown_ = FindNearestInn(game_->map, here);
+    }
+    return lessonTown_;
+}
+
 // The training hall: the wanted lesson's row, or the act key out.
 void Autopilot::trainingHall() {
     const int lesson = wantedLesson();
@@ -308,7 +331,7 @@ bool Autopilot::needsInn() {
     // its price. (The search is not done again while the hero stands still.)
     const MapCell here = foot();
     const bool goalIsSpring =
-        leg_ < route_.size() && game_->map.eventAt(route_[leg_].goal.x, route_[leg_].goal.y) == kSpringEvent;
+        leg_ < route_.size() && game_->map.eventAt(route_[leg_].goal.x, route_[leg_].goal.y) == kSpringCode;
     const bool springs = boss || goalIsSpring;
     if (!(here == healSearchCell_) || springs != healSearchForSprings_) {
         healSearchCell_ = here;
@@ -551,6 +574,8 @@ void Autopilot::fieldFrame() {
         return hands_.tap(vk::X);
     }
     if (needsInn()) return walkTowards(*inn_, true);
+    if (lessonTripWanted())
+        if (const auto town = townForLesson()) return walkTowards(*town, true);
     const world::Leg& leg = route_[leg_];
     if (game_->player.Level < wantedLevel()) return train();
     spot_.reset();
@@ -564,7 +589,7 @@ void Autopilot::fieldFrame() {
 void Autopilot::kickStone(MapCell goal) {
     int stone = -1;
     for (int x = 0; x < kEventColumns; ++x)
-        if (game_->map.eventAt(x, goal.y) == kStone) stone = x;
+        if (game_->map.eventAt(x, goal.y) == kStoneCode) stone = x;
     if (stone < 0) return giveUp("no stone lies in row " + std::to_string(goal.y));
     if (stone == goal.x) return closeLeg();
     const int direction = goal.x > stone ? 2 : 0;

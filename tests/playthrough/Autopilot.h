@@ -95,6 +95,8 @@ private:
     void fieldMenu();
     int wantedMenuRow();
     int wantedLesson() const;
+    bool lessonTripWanted() const;
+    std::optional<MapCell> townForLesson();
     int mainTechnique() const;
     bool techniqueWanted() const;
     bool onTechniqueScreen() const;
@@ -174,6 +176,10 @@ private:
     MapCell healSearchCell_{-1, -1};
     bool healSearchForSprings_ = false;
     std::optional<MapCell> healFound_;
+    // The town the hero walks to for his weapon's lesson, and where it was
+    // looked for.
+    MapCell lessonSearchCell_{-1, -1};
+    std::optional<MapCell> lessonTown_;
 
     // Counting.
     std::string lastState_ = "MOVE";
