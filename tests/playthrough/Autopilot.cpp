@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "FuseGauge.h"
 #include "Tactics.h"
 #include "game/battle/FixedOpponents.h"
 #include "game/core/Game.h"
@@ -48,6 +49,10 @@ constexpr int kWheelHp = 0, kWheelSpeed = 1, kWheelDefence = 2, kWheelAttack = 3
 constexpr int kPickOrder[6] = {kWheelHp, kWheelAttack, kWheelDefence, kWheelHp, kWheelAttack, kWheelSpeed};
 // A caster's blows are feeble whatever he picks; his MP is his weapon.
 constexpr int kCasterPicks[6] = {kWheelMp, kWheelHp, kWheelMp, kWheelDefence, kWheelMp, kWheelSpeed};
+// A bomber who has his bombs trades some HP for the MP that pays for them,
+// until he has enough for this many bombs in a boss fight.
+constexpr int kBomberPicks[6] = {kWheelHp, kWheelAttack, kWheelDefence, kWheelMp, kWheelAttack, kWheelSpeed};
+constexpr int kBombsPerBoss = 10;
 // Opponents met at random have ids below the dragon rock's; flight from the
 // others does nothing.
 constexpr int kFirstFixedId = 899;
@@ -138,6 +143,8 @@ void Autopilot::onFrame() {
     if (answerTrainer()) return;
     sawOtherScreen_ = true;
     quietFieldFrames_ = 0;
+    if (game_->GameState == "BATTLE" && IsBomber(game_->player) && FuseGaugeShown(screen_.lastFrame()))
+        return letTheFuseBurn();
     if (game_->GameState == "BATTLE" && screen_.shows("通常攻撃")) return battleMenu();
     if (screen_.shows("LEVEL UP!!")) return growthWheel();
     if (game_->GameState == "BATTLE2" && screen_.shows("こじ開ける")) return doorPrompt();
@@ -232,7 +239,7 @@ int Autopilot::wantedLesson() const {
     const auto affordable = [&](int technique) {
         return hero.Money >= TrainingPrice(*game_, technique) + innReserve;
     };
-    if (IsDisguiser(hero)) {
+    if (IsDisguiser(hero) || IsBomber(hero)) {
         if (hero.Progress[kJobTechnique] < 1 && affordable(kJobTechnique)) return kJobTechnique;
     } else if (IsCaster(hero)) {
         const int fireLevels = std::min(kFireLevels, 1 + int(Int(hero.Level)) / kLevelsPerFireLevel);
@@ -280,11 +287,11 @@ void Autopilot::trainingHall() {
 }
 
 // A caster fights with fire, the one who is not a bean with his disguise,
-// everyone else keeps the sword for bosses.
+// the bomber keeps his bombs for bosses, everyone else the sword.
 int Autopilot::mainTechnique() const {
     const Player& hero = game_->player;
     if (IsCaster(hero)) return kFireTechnique;
-    return IsDisguiser(hero) ? kJobTechnique : kSwordTechnique;
+    return IsDisguiser(hero) || IsBomber(hero) ? kJobTechnique : kSwordTechnique;
 }
 
 // That technique, once learned, is the battle technique of every job that
@@ -508,13 +515,14 @@ void Autopilot::battleMenu() {
     int target = kAttack;
     const bool fixed = monster.Id >= kFirstFixedId;
     if (hero.Hp < 0.5 * hero.MaxHp && !fixed) target = kFlee;
-    // The sword ignores armour and never misses: it is kept for bosses. A
-    // caster's fire is his weapon in every fight, while his MP lasts.
+    // The sword and the bomb ignore armour and never miss: they are kept for
+    // bosses. A caster's fire is his weapon in every fight, while his MP lasts.
     const int skill = Int(hero.Skill);
     const bool affordable = hero.Mp >= TechniqueMpNeeded(hero, skill);
-    const bool swordReady = skill == kSwordTechnique && affordable;
+    const bool bossWeaponReady =
+        affordable && (skill == kSwordTechnique || (skill == kJobTechnique && IsBomber(hero)));
     const bool fireReady = skill == kFireTechnique && affordable;
-    if (fixed && swordReady && monster.Id != kDragonRockId) target = kTechnique;
+    if (fixed && bossWeaponReady && monster.Id != kDragonRockId) target = kTechnique;
     if (fireReady && target != kFlee && monster.Id != kDragonRockId) target = kTechnique;
     // The disguise copies an untouched opponent who would make a stronger
     // hero (which also heals him, so it beats fleeing).
@@ -525,9 +533,19 @@ void Autopilot::battleMenu() {
     pickRow(target, vk::Up, vk::Down);
 }
 
+// The bomb goes at the fuse's longest; until then nothing is pressed.
+void Autopilot::letTheFuseBurn() {
+    hands_.releaseAll();
+    if (FuseAtLongest(screen_.lastFrame())) hands_.tap(vk::X);
+}
+
 void Autopilot::growthWheel() {
     const int picksLeft = Int(game_->battle.GrowthPicks);
-    const int* picks = IsCaster(game_->player) ? kCasterPicks : kPickOrder;
+    const Player& hero = game_->player;
+    const int* picks = IsCaster(hero) ? kCasterPicks : kPickOrder;
+    if (IsBomber(hero) && hero.Progress[kJobTechnique] >= 1 &&
+        hero.MaxMp < kBombsPerBoss * TechniqueMpNeeded(hero, kJobTechnique))
+        picks = kBomberPicks;
     const int target = picks[(6 - picksLeft + 6) % 6];
     if (Int(game_->field.Cursor) != target) return hands_.holdOnly({vk::Left});
     hands_.releaseAll();

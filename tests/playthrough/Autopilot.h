@@ -111,6 +111,7 @@ private:
     // The boss at the end of this leg, if one stands there.
     std::optional<Monster> bossOfLeg() const;
     void battleMenu();
+    void letTheFuseBurn();
     void growthWheel();
     void doorPrompt();
     // Holds the arrow key that walks towards entering `target`; false when

@@ -51,6 +51,8 @@ bool IsCaster(const Player& hero) { return hero.Job == "魔法使" || hero.Job =
 
 bool IsDisguiser(const Player& hero) { return hero.Job == "マメじゃないヤツ"; }
 
+bool IsBomber(const Player& hero) { return hero.Job == "爆弾兵"; }
+
 FightEstimate EstimateFight(const Player& hero, const Monster& m) {
     double base = hero.Attack - m.Defence;
     if (base <= 2) base = Int(hero.Level / 10) + 3;

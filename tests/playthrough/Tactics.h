@@ -18,6 +18,9 @@ constexpr size_t kSkullSlot = 0, kRoboSlot = 1, kKnightSlot = 7;
 bool IsCaster(const Player& hero);
 // The job that copies its opponents' strength.
 bool IsDisguiser(const Player& hero);
+// The job whose bombs, on the longest fuse, hit bosses harder than the
+// sword, for a fraction of its MP.
+bool IsBomber(const Player& hero);
 
 // The expected number of turns the hero needs to beat `m` with plain
 // attacks, and the HP he expects to lose meanwhile.

@@ -1,10 +1,15 @@
 // The bot's judgement of a fight before it starts: what an opponent costs,
-// where a hero of his strength may train, and which mascot to bring to a boss.
+// where a hero of his strength may train, and which mascot to bring to a
+// boss; and in the fight, when to let a bomb go.
 #include <gtest/gtest.h>
 
+#include "FuseGauge.h"
 #include "Tactics.h"
 #include "game/battle/FixedOpponents.h"
 #include "game/battle/MonsterTable.h"
+#include "game/battle/Techniques.h"
+#include "platform/KeyCodes.h"
+#include "support/TestGame.h"
 
 namespace zanbora::playthrough {
 namespace {
@@ -117,6 +122,32 @@ TEST(PlaythroughTactics, TheMascotForABoss) {
     Player weak = Hero(8, 30, 10, 20, 80);
     weak.MascotOwned = hero.MascotOwned;
     EXPECT_EQ(StrongestBossMascot(weak, brother), kRobo);
+}
+
+// The bomb let go when the gauge shows the fuse at its longest: the hero is
+// unhurt, and with no attack to add, the opponent takes exactly what that
+// fuse gives (a quarter of the square of 11, floored, per level of the bomb).
+TEST(PlaythroughBombFuse, LetGoAtTheLongestFuse) {
+    testing::TestGame t;
+    Game& game = *t.game;
+    game.GameState = "BATTLE";
+    game.clock.LastTick = t.platform.ticks();
+    Player& hero = game.player;
+    hero.Job = "爆弾兵";
+    hero.Hp = hero.MaxHp = 100;
+    hero.Attack = 0;
+    hero.Progress[5] = 2;
+    game.monster.Hp = game.monster.MaxHp = 500;
+    int gaugeFrames = 0;
+    t.platform.autopilot = [&gaugeFrames](HeadlessPlatform& p) {
+        if (!FuseGaugeShown(p.lastFrame())) return;
+        ++gaugeFrames;
+        if (FuseAtLongest(p.lastFrame())) p.tap(vk::X);
+    };
+    PlayBombGame(game);
+    EXPECT_EQ(hero.Hp, 100);
+    EXPECT_EQ(game.monster.Hp, 500 - 6 * 2);
+    EXPECT_EQ(gaugeFrames, 11) << "the gauge fills in eleven frames and goes away with the bomb";
 }
 
 }  // namespace
