@@ -53,6 +53,9 @@ constexpr int kCasterPicks[6] = {kWheelMp, kWheelHp, kWheelMp, kWheelDefence, kW
 // until he has enough for this many bombs in a boss fight.
 constexpr int kBomberPicks[6] = {kWheelHp, kWheelAttack, kWheelDefence, kWheelMp, kWheelAttack, kWheelSpeed};
 constexpr int kBombsPerBoss = 10;
+// On the way to a boss who heals, a hero who fights with blows must hit
+// harder than the boss heals: more HP would only make the fight longer.
+constexpr int kHealerPicks[6] = {kWheelHp, kWheelAttack, kWheelDefence, kWheelAttack, kWheelAttack, kWheelSpeed};
 // Opponents met at random have ids below the dragon rock's; flight from the
 // others does nothing.
 constexpr int kFirstFixedId = 899;
@@ -546,6 +549,7 @@ void Autopilot::growthWheel() {
     if (IsBomber(hero) && hero.Progress[kJobTechnique] >= 1 &&
         hero.MaxMp < kBombsPerBoss * TechniqueMpNeeded(hero, kJobTechnique))
         picks = kBomberPicks;
+    if (const auto boss = bossOfLeg(); boss && HealsHimself(*boss) && FightsWithBlows(hero)) picks = kHealerPicks;
     const int target = picks[(6 - picksLeft + 6) % 6];
     if (Int(game_->field.Cursor) != target) return hands_.holdOnly({vk::Left});
     hands_.releaseAll();

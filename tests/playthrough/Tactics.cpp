@@ -14,6 +14,8 @@ namespace {
 
 // The turns mascots act for.
 constexpr int kMascotTurns = 20;
+// The special move of an opponent who heals himself, then strikes.
+constexpr int kHealingSpecial = 3;
 
 // The chance that a blow lands, for the striker's speed against the
 // defender's: it misses one time in (k + 2), k = speed − other speed / 2.
@@ -52,6 +54,12 @@ bool IsCaster(const Player& hero) { return hero.Job == "魔法使" || hero.Job =
 bool IsDisguiser(const Player& hero) { return hero.Job == "マメじゃないヤツ"; }
 
 bool IsBomber(const Player& hero) { return hero.Job == "爆弾兵"; }
+
+bool FightsWithBlows(const Player& hero) {
+    return !IsCaster(hero) && !IsDisguiser(hero) && !IsBomber(hero) && hero.Job != "勇者マメ";
+}
+
+bool HealsHimself(const Monster& boss) { return boss.Special == kHealingSpecial; }
 
 FightEstimate EstimateFight(const Player& hero, const Monster& m) {
     double base = hero.Attack - m.Defence;

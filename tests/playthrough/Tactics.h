@@ -21,6 +21,11 @@ bool IsDisguiser(const Player& hero);
 // The job whose bombs, on the longest fuse, hit bosses harder than the
 // sword, for a fraction of its MP.
 bool IsBomber(const Player& hero);
+// The jobs that fight bosses with plain blows and the sword, with no
+// weapon of their own that hits harder.
+bool FightsWithBlows(const Player& hero);
+// A boss who heals himself once hurt.
+bool HealsHimself(const Monster& boss);
 
 // The expected number of turns the hero needs to beat `m` with plain
 // attacks, and the HP he expects to lose meanwhile.
