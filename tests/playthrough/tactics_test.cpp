@@ -3,11 +3,14 @@
 // boss; and in the fight, when to let a bomb go.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "FuseGauge.h"
 #include "Tactics.h"
 #include "game/battle/FixedOpponents.h"
 #include "game/battle/MonsterTable.h"
 #include "game/battle/Techniques.h"
+#include "game/party/JobTables.h"
 #include "platform/KeyCodes.h"
 #include "support/TestGame.h"
 
@@ -104,6 +107,33 @@ TEST(PlaythroughTactics, WhenTheDisguisePays) {
     Player tough = Hero(40, 300, 160, 200, 2000);
     tough.Progress[5] = 1;
     EXPECT_FALSE(DisguiseBetter(tough, priest, 300));
+}
+
+// Each job's weapon, told by the names of the game's own job table: a typo
+// here would quietly send a job into boss fights with the wrong plan.
+TEST(PlaythroughTactics, EachJobsWeapon) {
+    std::string casters, disguisers, bombers, blows;
+    for (int code = 0; code < kJobCount; ++code) {
+        Player hero;
+        hero.Job = JobByCode(code).name;
+        const std::string mark = std::to_string(code);
+        if (IsCaster(hero)) casters += mark;
+        if (IsDisguiser(hero)) disguisers += mark;
+        if (IsBomber(hero)) bombers += mark;
+        if (FightsWithBlows(hero)) blows += mark;
+    }
+    EXPECT_EQ(casters, "27");
+    EXPECT_EQ(disguisers, "4");
+    EXPECT_EQ(bombers, "3");
+    EXPECT_EQ(blows, "056") << "勇者マメ has his double sword";
+}
+
+// Of the bosses on the way, only the priest heals himself.
+TEST(PlaythroughTactics, TheBossWhoHeals) {
+    EXPECT_TRUE(HealsHimself(Boss(23, 438))) << "プリースト";
+    EXPECT_FALSE(HealsHimself(Boss(2, 60))) << "ROBO";
+    EXPECT_FALSE(HealsHimself(Boss(16, 420))) << "岩ドラゴン";
+    EXPECT_FALSE(HealsHimself(Boss(21, kLastBossRow))) << "ザンボラ";
 }
 
 TEST(PlaythroughTactics, TheMascotForABoss) {
