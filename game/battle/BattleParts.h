@@ -1,7 +1,10 @@
 #pragma once
 // The pieces the battle screen and its scenes are built from. DrawBattleScene
 // puts them all together; a scene may draw them one by one to show only some.
+#include <cstdint>
 #include <string>
+
+#include "game/core/Surface.h"
 
 namespace zanbora {
 
@@ -13,6 +16,10 @@ constexpr int kOpponentX = 60, kOpponentY = 235;
 constexpr int kMascotX = 440, kMascotY = 295;
 // Where an effect centred on the opponent goes (top-left of a 32 cell).
 constexpr int kOnOpponentX = kOpponentX + 34, kOnOpponentY = kOpponentY + 34;
+// The gauge of the key games (the storm's presses, the bomb's fuse): a
+// yellow frame that fills from its left edge, one pixel per point.
+constexpr int kGaugeLeft = 370, kGaugeTop = 280, kGaugeRight = 470, kGaugeBottom = 290;
+constexpr uint32_t kGaugeColour = Rgb(255, 255, 100);
 
 void DrawBattleHero(Game& game);
 void DrawBattleOpponent(Game& game);

@@ -13,12 +13,11 @@ namespace zanbora {
 
 namespace {
 
-const uint32_t kGaugeColour = Rgb(255, 255, 100);
 constexpr const char* kStormPrompt = "ZとXを交互に連打しよう!";
 
 void DrawGauge(Game& game, int length) {
-    game.Pic.rect(370, 280, 470, 290, kGaugeColour);
-    if (length > 0) game.Pic.fillRect(370, 280, 370 + length, 290, kGaugeColour);
+    game.Pic.rect(kGaugeLeft, kGaugeTop, kGaugeRight, kGaugeBottom, kGaugeColour);
+    if (length > 0) game.Pic.fillRect(kGaugeLeft, kGaugeTop, kGaugeLeft + length, kGaugeBottom, kGaugeColour);
 }
 
 void SceneWithPrompt(Game& game) {

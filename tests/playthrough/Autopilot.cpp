@@ -263,7 +263,7 @@ int Autopilot::wantedLesson() const {
 // wait for a town on the way.
 bool Autopilot::lessonTripWanted() const {
     const Player& hero = game_->player;
-    if (hero.Job != "魔法使" && !IsDisguiser(hero)) return false;
+    if (!IsMage(hero) && !IsDisguiser(hero)) return false;
     const int main = mainTechnique();
     return hero.Progress[size_t(main)] < 1 && wantedLesson() == main;
 }

@@ -1,17 +1,14 @@
 #include "FuseGauge.h"
 
-#include <cstdint>
-
-#include "game/core/Surface.h"
+#include "game/battle/BattleParts.h"
 
 namespace zanbora::playthrough {
 
 namespace {
 
-constexpr uint32_t kGaugeColour = Rgb(255, 255, 100);
-constexpr int kLeft = 370, kRight = 470, kTop = 280, kBottom = 290, kMiddle = 285;
-// The gauge fills 1, 4, 9 ... 100 pixels: only the full one reaches here.
-constexpr int kFullMark = kRight - 5;
+constexpr int kMiddle = (kGaugeTop + kGaugeBottom) / 2;
+// The fuse fills 1, 4, 9 ... 100 pixels: only the full gauge reaches here.
+constexpr int kFullMark = kGaugeRight - 5;
 
 bool Gauge(const Pixels& frame, int x, int y) {
     return x < frame.width && y < frame.height && frame.at(x, y) == kGaugeColour;
@@ -20,8 +17,9 @@ bool Gauge(const Pixels& frame, int x, int y) {
 }  // namespace
 
 bool FuseGaugeShown(const Pixels& frame) {
-    return Gauge(frame, kLeft, kTop) && Gauge(frame, kRight, kTop) && Gauge(frame, kLeft, kBottom) &&
-           Gauge(frame, kRight, kBottom) && Gauge(frame, kRight, kMiddle);
+    return Gauge(frame, kGaugeLeft, kGaugeTop) && Gauge(frame, kGaugeRight, kGaugeTop) &&
+           Gauge(frame, kGaugeLeft, kGaugeBottom) && Gauge(frame, kGaugeRight, kGaugeBottom) &&
+           Gauge(frame, kGaugeRight, kMiddle);
 }
 
 bool FuseAtLongest(const Pixels& frame) { return FuseGaugeShown(frame) && Gauge(frame, kFullMark, kMiddle); }

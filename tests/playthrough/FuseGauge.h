@@ -1,7 +1,6 @@
 #pragma once
-// The bomb's fuse as the battle screen shows it: a yellow gauge from
-// (370, 280) to (470, 290) that fills by the square of the fuse burnt so
-// far, and starts again once it has been full.
+// The bomb's fuse as the battle screen shows it: the key games' yellow gauge,
+// filled by the square of the fuse burnt so far, starting again once full.
 #include "platform/Pixels.h"
 
 namespace zanbora::playthrough {

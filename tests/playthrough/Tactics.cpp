@@ -49,7 +49,9 @@ double WorstShare(const Player& hero, const std::vector<Monster>& opponents) {
 
 }  // namespace
 
-bool IsCaster(const Player& hero) { return hero.Job == "魔法使" || hero.Job == "ネクロマンサー"; }
+bool IsCaster(const Player& hero) { return IsMage(hero) || hero.Job == "ネクロマンサー"; }
+
+bool IsMage(const Player& hero) { return hero.Job == "魔法使"; }
 
 bool IsDisguiser(const Player& hero) { return hero.Job == "マメじゃないヤツ"; }
 

@@ -16,6 +16,8 @@ constexpr size_t kSkullSlot = 0, kRoboSlot = 1, kKnightSlot = 7;
 
 // The jobs whose MP, not their blows, wins their fights.
 bool IsCaster(const Player& hero);
+// The caster with nothing but his magic (the necromancer has his bones).
+bool IsMage(const Player& hero);
 // The job that copies its opponents' strength.
 bool IsDisguiser(const Player& hero);
 // The job whose bombs, on the longest fuse, hit bosses harder than the
